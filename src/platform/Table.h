@@ -1,0 +1,142 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+// Copyright (C) 2026 Celmora developers
+#pragma once
+
+// The table engine: record-oriented tables with a cursor, as every table of the
+// system (ephemeris years, house tables, person lists, reading texts) is used.
+//
+// A table lives in one database file "<folder>/<name>.db". Its fields are declared
+// once at creation (name, type, size) and read back from the file on opening. Rows
+// are visited in the order of the selected index: the primary index (the leading
+// `primaryKeyFields` fields, or insertion order when there are none) or a named
+// secondary index on one field. Text comparison in indexes is case-insensitive for
+// ASCII letters; other characters compare by their UTF-8 bytes.
+//
+// Cursor model: one current row. first/last/next/prior move it; eof()/bof() tell when
+// a move ran off an end. append() starts a new row, edit() makes the current row
+// editable; setters change the edit buffer; post() writes it durably (the change is
+// on disk when post() returns); cancel() drops it. Moving the cursor while editing
+// posts first, as a data-bound grid does.
+//
+// Errors: a missing file, a busy or corrupt database, an over-long text, a small
+// integer out of range or a duplicate primary key throws TableError with a Japanese
+// message that names the table. Nothing is ever truncated silently.
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace celmora::platform {
+
+enum class FieldType {
+    Text,      // fixed maximum size in characters (UTF-8 code points)
+    Integer,   // 32-bit signed
+    SmallInt,  // 16-bit signed: -32768..32767
+    AutoInc,   // assigned on post of an appended row: max + 1, never reused in the file
+    Memo,      // unlimited text
+};
+
+struct FieldDef {
+    std::string name;
+    FieldType type = FieldType::Text;
+    int size = 0;           // characters, for Text only
+    bool required = false;  // an empty value is refused on post
+};
+
+struct TableDef {
+    std::vector<FieldDef> fields;
+    int primaryKeyFields = 0;  // the first N fields form the unique primary index
+};
+
+class Table {
+public:
+    virtual ~Table() = default;
+
+    virtual const std::string& name() const = 0;
+    virtual const std::vector<FieldDef>& fields() const = 0;
+    virtual bool hasField(std::string_view field) const = 0;
+
+    // Secondary indexes (case-insensitive on a text field). addIndex re-creates an
+    // index of that name when it exists. selectIndex("") selects the primary order.
+    // The cursor stays on the same row after a change of order.
+    virtual void addIndex(const std::string& indexName, const std::string& field) = 0;
+    virtual void selectIndex(const std::string& indexName) = 0;
+    virtual std::string selectedIndex() const = 0;
+    virtual std::vector<std::string> indexNames() const = 0;
+
+    // Navigation in the selected order. Each returns false when there is no row to go to
+    // (the cursor then stays put and eof()/bof() is set).
+    virtual bool first() = 0;
+    virtual bool last() = 0;
+    virtual bool next() = 0;
+    virtual bool prior() = 0;
+    virtual bool eof() const = 0;
+    virtual bool bof() const = 0;
+    virtual bool isEmpty() const = 0;
+    virtual int recordCount() const = 0;
+    // 1-based position of the current row in the selected order; 0 when empty.
+    virtual int recordNumber() const = 0;
+    // Moves to the row at a 1-based position (clamped to the table).
+    virtual bool moveTo(int recordNumber) = 0;
+
+    // Key lookups on the selected index (the primary index takes one value per key field).
+    // findKey moves to the row whose key equals `key` exactly and returns true; when there
+    // is none it returns false and the cursor does not move.
+    virtual bool findKey(const std::vector<std::string>& key) = 0;
+    // findNearest moves to the first row whose key is >= `key` in index order, or to the
+    // last row when every key is smaller; false only when the table is empty.
+    virtual bool findNearest(const std::vector<std::string>& key) = 0;
+
+    // Editing.
+    virtual void append() = 0;
+    virtual void edit() = 0;
+    virtual void post() = 0;
+    virtual void cancel() = 0;
+    virtual bool isEditing() const = 0;
+    // Deletes the current row; the cursor moves to the next row (or the new last row).
+    virtual void deleteRecord() = 0;
+
+    // Field access on the current row (or on the edit buffer while editing). A null
+    // field reads as "" / 0. An unknown field name throws TableError.
+    virtual std::string text(std::string_view field) const = 0;
+    virtual int integer(std::string_view field) const = 0;
+    virtual bool isNull(std::string_view field) const = 0;
+    virtual void setText(std::string_view field, std::string_view value) = 0;
+    virtual void setInteger(std::string_view field, int value) = 0;
+    virtual void setNull(std::string_view field) = 0;
+
+    // Suspend/resume of bound views is a screen matter; the engine keeps a counter
+    // so that screens can ask whether to repaint.
+    virtual void disableControls() = 0;
+    virtual void enableControls() = 0;
+    virtual bool controlsDisabled() const = 0;
+};
+
+// Opens and creates tables. `folder` is an absolute directory; `name` the table name
+// without extension ("1950", "Tokyo", "人名DB").
+class TableEngine {
+public:
+    virtual ~TableEngine() = default;
+
+    virtual bool exists(const std::string& folder, const std::string& name) const = 0;
+    // Opens an existing table; a missing or unreadable file throws TableError naming
+    // the table and folder.
+    virtual std::unique_ptr<Table> open(const std::string& folder, const std::string& name) = 0;
+    // Creates (replacing any existing table of that name) and opens it.
+    virtual std::unique_ptr<Table> create(const std::string& folder, const std::string& name, const TableDef& def) = 0;
+    virtual void remove(const std::string& folder, const std::string& name) = 0;
+};
+
+// The real engine: one SQLite database file per table.
+std::unique_ptr<TableEngine> makeSqliteTableEngine();
+// Test double: the same semantics kept in memory; nothing touches the disk.
+std::unique_ptr<TableEngine> makeMemoryTableEngine();
+
+// Batch writing for data builders: many rows in one transaction.
+// Rows are value lists in field order; throws TableError like post().
+void bulkInsert(Table& table, const std::vector<std::vector<std::string>>& rows);
+
+}  // namespace celmora::platform
