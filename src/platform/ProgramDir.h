@@ -8,6 +8,7 @@
 // "jinmei", celmora.ini and temporary files — live in the user's data folder
 // ($XDG_DATA_HOME/celmora or ~/.local/share/celmora) instead.
 
+#include <functional>
 #include <string>
 
 namespace celmora::platform {
@@ -18,8 +19,22 @@ public:
     // (equal to programDir when that is writable).
     ProgramDir(std::string programDir, std::string writableDir);
 
-    // Resolves the layout for an executable folder (checks writability).
+    // Resolves the layout for an executable folder (checks writability). When the
+    // folder is not writable, the user data folder is created and seeded with copies of
+    // the installed person tables and settings file that it does not have yet.
     static ProgramDir forExecutableDir(const std::string& exeDir);
+
+    // The decision alone, without touching the disk: `isWritable` tells whether a folder
+    // can take new files. Writable files go beside the program when it is writable,
+    // otherwise into `userDataDir`.
+    using WritableProbe = std::function<bool(const std::string& folder)>;
+    static ProgramDir resolve(const std::string& exeDir, const WritableProbe& isWritable,
+                              const std::string& userDataDir);
+    // Creates and removes a probe file: true when new files can really be created there
+    // (a permission check alone misjudges read-only mounts).
+    static bool isWritableFolder(const std::string& folder);
+    // $XDG_DATA_HOME/celmora, or ~/.local/share/celmora.
+    static std::string userDataDir();
     // The folder of the running executable (/proc/self/exe).
     static std::string executableDir();
 

@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+// Copyright (C) 2026 Celmora developers
+#pragma once
+
+// Creates the screens of every subsystem once, in start-up order, and attaches them to
+// the main window (its buttons, pages and Diagnose-run hooks).
+
+namespace celmora::ui {
+
+class Tinpfrm;
+
+void attachScreens(Tinpfrm& window);
+
+}  // namespace celmora::ui
