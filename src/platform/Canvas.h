@@ -21,7 +21,7 @@ struct Colour {
         return {static_cast<std::uint8_t>(rrggbb >> 16), static_cast<std::uint8_t>(rrggbb >> 8),
                 static_cast<std::uint8_t>(rrggbb)};
     }
-    // The specification's $BBGGRR form.
+    // The $BBGGRR form (blue in the high byte) that colour values in the data use.
     static constexpr Colour bgr(std::uint32_t bbggrr)
     {
         return {static_cast<std::uint8_t>(bbggrr), static_cast<std::uint8_t>(bbggrr >> 8),
@@ -77,6 +77,11 @@ struct Font {
     bool opaque = false;        // fill the text box with the brush colour first
     bool operator==(const Font&) const = default;
 };
+
+// The installed family that stands for a family name used by screens and pages:
+// any "…ゴシック" name -> "Noto Sans CJK JP", any "…明朝" name -> "Noto Serif CJK JP",
+// other names unchanged. Every backend (screen, printer, SVG) maps through this.
+std::string installedFontFamily(const std::string& family);
 
 struct Point {
     int x = 0, y = 0;

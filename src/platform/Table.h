@@ -132,6 +132,9 @@ public:
 
 // The real engine: one SQLite database file per table.
 std::unique_ptr<TableEngine> makeSqliteTableEngine();
+// The same with another wait for a locked database (milliseconds; 2000 by default)
+// before TableError reports it busy.
+std::unique_ptr<TableEngine> makeSqliteTableEngine(int busyTimeoutMs);
 // Test double: the same semantics kept in memory; nothing touches the disk.
 std::unique_ptr<TableEngine> makeMemoryTableEngine();
 

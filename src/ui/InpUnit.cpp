@@ -3,9 +3,12 @@
 #include "ui/InpUnit.h"
 
 #include "app/Workstation.h"
+#include "core/BirthInput.h"
+#include "core/ChartRecord.h"
 #include "core/DataUnit1.h"
+#include "core/DetailGrids.h"
 #include "core/DiagnosisRun.h"
-#include "core/ManData1.h"
+#include "core/EraYear.h"
 #include "platform/Clock.h"
 #include "platform/Messages.h"
 #include "platform/Settings.h"
@@ -392,25 +395,21 @@ void Tinpfrm::wireDiagnosisRun()
     });
 }
 
-void Tinpfrm::fillHouseGrid()
+namespace {
+void fillGrid(QTableWidget* grid, const std::vector<core::GridRow>& rows)
 {
-    const auto& chart = ws_.chart();
-    for (int n = 1; n <= 12; ++n) {
-        seizagrid_->setItem(n, 0, new QTableWidgetItem(QString("第%1ハウス").arg(n)));
-        seizagrid_->setItem(n, 1, new QTableWidgetItem(q(chart.houseSignName[n])));
-        seizagrid_->setItem(n, 2, new QTableWidgetItem(q(chart.houseDegText[n])));
+    // Row 0 holds the headings.
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        for (int c = 0; c < 3; ++c) {
+            grid->setItem(static_cast<int>(r) + 1, c, new QTableWidgetItem(q(rows[r][static_cast<std::size_t>(c)])));
+        }
     }
 }
+}  // namespace
 
-void Tinpfrm::fillPlanetGrid()
-{
-    const auto& chart = ws_.chart();
-    for (int p = 1; p <= 11; ++p) {
-        stargrid_->setItem(p, 0, new QTableWidgetItem(q(core::pointName(p))));
-        stargrid_->setItem(p, 1, new QTableWidgetItem(q(chart.pointSignName[p])));
-        stargrid_->setItem(p, 2, new QTableWidgetItem(q(chart.pointDegText[p])));
-    }
-}
+void Tinpfrm::fillHouseGrid() { fillGrid(seizagrid_, core::houseGridRows(ws_.chart())); }
+
+void Tinpfrm::fillPlanetGrid() { fillGrid(stargrid_, core::starGridRows(ws_.chart())); }
 
 void Tinpfrm::shindanbtnClick()
 {

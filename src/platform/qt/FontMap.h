@@ -2,12 +2,12 @@
 // Copyright (C) 2026 Celmora developers
 #pragma once
 
-// The one place where the font names used by screens and pages become installed
-// fonts. The Japanese system fonts the layouts were designed for are not on Linux;
-// Noto CJK (package fonts-noto-cjk) has the same em-square design, so positions and
-// sizes carry over: the gothic faces map to Noto Sans CJK JP, the mincho faces to
-// Noto Serif CJK JP. Any other name passes through, with Noto Sans CJK JP behind it
-// for the characters the named font lacks.
+// Fonts for Qt surfaces. The family names used by screens and pages become installed
+// fonts through installedFontFamily (platform/Canvas.h), the mapping the SVG writer
+// uses too: the Japanese gothic faces the layouts were designed for become Noto Sans
+// CJK JP, the mincho faces Noto Serif CJK JP (package fonts-noto-cjk; the same
+// em-square design, so positions and sizes carry over). Any other name passes
+// through, with Noto Sans CJK JP behind it for the characters the named font lacks.
 
 #include "platform/Canvas.h"
 
@@ -32,7 +32,7 @@ QString installedFamily(std::string_view family);
 bool usesEmBox(std::string_view family);
 
 // `dpiY` is the resolution of the surface the font will draw on: a point size
-// becomes round(size × dpiY / 72) device pixels, so a 10-point font is 13 px on a
+// becomes size × dpiY / 72 device pixels rounded half up, as in every backend, so a 10-point font is 13 px on a
 // 96-dpi screen and 83 px on a 600-dpi printer. A pixel size is used as is.
 QFont toQFont(const Font& font, int dpiY);
 

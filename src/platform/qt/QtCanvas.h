@@ -52,7 +52,7 @@ private:
     void applyPen();
     void applyBrush();
     // Ascent of the text box in device pixels (baseline = top + ascent).
-    int textAscent() const;
+    double textAscent() const;
     void refreshFont();
 
     QPainter* painter_;

@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+// Copyright (C) 2026 Celmora developers
+#include "platform/Canvas.h"
+
+#include "platform/PictureFile.h"
+#include "platform/Utf8.h"
+
+#include <fstream>
+#include <type_traits>
+
+namespace celmora::platform {
+
+std::string installedFontFamily(const std::string& family)
+{
+    if (family.find("ゴシック") != std::string::npos) return "Noto Sans CJK JP";
+    if (family.find("明朝") != std::string::npos) return "Noto Serif CJK JP";
+    return family;
+}
+
+RecordingCanvas::RecordingCanvas(Size size, int dpiX, int dpiY)
+{
+    list_.size = size;
+    list_.dpiX = dpiX;
+    list_.dpiY = dpiY;
+}
+
+Size RecordingCanvas::size() const { return list_.size; }
+int RecordingCanvas::dpiX() const { return list_.dpiX; }
+int RecordingCanvas::dpiY() const { return list_.dpiY; }
+void RecordingCanvas::setPen(const Pen& pen) { pen_ = pen; }
+void RecordingCanvas::setBrush(const Brush& brush) { brush_ = brush; }
+void RecordingCanvas::setFont(const Font& font) { font_ = font; }
+const Pen& RecordingCanvas::pen() const { return pen_; }
+const Brush& RecordingCanvas::brush() const { return brush_; }
+const Font& RecordingCanvas::font() const { return font_; }
+
+void RecordingCanvas::rectangle(const Rect& r) { list_.ops.emplace_back(OpRectangle{r, pen_, brush_}); }
+void RecordingCanvas::ellipse(const Rect& boundingBox) { list_.ops.emplace_back(OpEllipse{boundingBox, pen_, brush_}); }
+void RecordingCanvas::line(Point from, Point to) { list_.ops.emplace_back(OpLine{from, to, pen_}); }
+void RecordingCanvas::polygon(const std::vector<Point>& points) { list_.ops.emplace_back(OpPolygon{points, pen_, brush_}); }
+void RecordingCanvas::text(Point topLeft, const std::string& utf8) { list_.ops.emplace_back(OpText{topLeft, utf8, font_, brush_}); }
+
+Size RecordingCanvas::textExtent(const std::string& utf8) const
+{
+    // Em height in pixels: points scale with the surface's vertical resolution.
+    const int em = font_.pixelSize ? font_.size : (font_.size * list_.dpiY + 36) / 72;
+    int halves = 0;
+    for (std::size_t i = 0; i < utf8.size();) halves += utf8::isHalfWidth(utf8::next(utf8, i)) ? 1 : 2;
+    return {(halves * em + 1) / 2, em};
+}
+
+bool RecordingCanvas::picture(const std::string& path, const Rect& target, const PictureOptions& options)
+{
+    if (!std::ifstream(path, std::ios::binary)) return false;
+    list_.ops.emplace_back(OpPicture{path, target, options});
+    return true;
+}
+
+Size RecordingCanvas::pictureSize(const std::string& path) const
+{
+    const auto bytes = picturefile::readBinary(path);
+    return bytes ? picturefile::sizeOf(*bytes) : Size{};
+}
+
+DisplayList RecordingCanvas::takeDisplayList()
+{
+    DisplayList taken = std::move(list_);
+    list_ = DisplayList{taken.size, taken.dpiX, taken.dpiY, {}};
+    return taken;
+}
+
+void replay(const DisplayList& list, Canvas& target)
+{
+    for (const DisplayOp& op : list.ops) {
+        std::visit(
+            [&target](const auto& o) {
+                using T = std::decay_t<decltype(o)>;
+                if constexpr (std::is_same_v<T, OpRectangle>) {
+                    target.setPen(o.pen);
+                    target.setBrush(o.brush);
+                    target.rectangle(o.rect);
+                } else if constexpr (std::is_same_v<T, OpEllipse>) {
+                    target.setPen(o.pen);
+                    target.setBrush(o.brush);
+                    target.ellipse(o.rect);
+                } else if constexpr (std::is_same_v<T, OpLine>) {
+                    target.setPen(o.pen);
+                    target.line(o.from, o.to);
+                } else if constexpr (std::is_same_v<T, OpPolygon>) {
+                    target.setPen(o.pen);
+                    target.setBrush(o.brush);
+                    target.polygon(o.points);
+                } else if constexpr (std::is_same_v<T, OpText>) {
+                    target.setBrush(o.brush);
+                    target.setFont(o.font);
+                    target.text(o.at, o.text);
+                } else {
+                    target.picture(o.path, o.target, o.options);
+                }
+            },
+            op);
+    }
+}
+
+}  // namespace celmora::platform

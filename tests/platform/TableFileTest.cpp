@@ -1,0 +1,215 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+// Copyright (C) 2026 Celmora developers
+//
+// What only the file engine has: durability across a killed process, sharing a file
+// between engines, busy and damaged files, file names; and that the memory engine
+// leaves the disk alone.
+#include "platform/Errors.h"
+#include "platform/Table.h"
+
+#include "TempDir.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace celmora::platform {
+namespace {
+
+using ::testing::HasSubstr;
+namespace fs = std::filesystem;
+
+TableDef keyedDef()
+{
+    return TableDef{{{"code", FieldType::Text, 10, true}, {"value", FieldType::Integer, 0, false}}, 1};
+}
+
+void addRow(Table& t, const std::string& code, int value)
+{
+    t.append();
+    t.setText("code", code);
+    t.setInteger("value", value);
+    t.post();
+}
+
+template <typename F>
+std::string tableErrorOf(F&& action)
+{
+    try {
+        action();
+    } catch (const TableError& e) {
+        return e.what();
+    }
+    ADD_FAILURE() << "no TableError";
+    return "";
+}
+
+class TableFileTest : public ::testing::Test {
+protected:
+    testing::TempDir dir;
+    std::string folder = dir / "jinmei";
+};
+
+TEST_F(TableFileTest, PostedRowSurvivesAKilledProcess)
+{
+    makeSqliteTableEngine()->create(folder, "人名DB", keyedDef());  // closed again before fork
+
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // No gtest assertions here: a failure shows as a wrong exit status instead.
+        try {
+            auto t = makeSqliteTableEngine()->open(folder, "人名DB");
+            addRow(*t, "posted", 7);
+            t->append();
+            t->setText("code", "unposted");
+            ::kill(::getpid(), SIGKILL);  // no destructor, no checkpoint, no close
+        } catch (...) {
+        }
+        ::_exit(1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "the child failed before it was killed";
+
+    auto t = makeSqliteTableEngine()->open(folder, "人名DB");
+    EXPECT_EQ(t->recordCount(), 1);
+    ASSERT_TRUE(t->findKey({"posted"}));
+    EXPECT_EQ(t->integer("value"), 7);
+    EXPECT_FALSE(t->findKey({"unposted"}));
+}
+
+TEST_F(TableFileTest, TwoEnginesOnOneFileSeeEachOthersPosts)
+{
+    auto first = makeSqliteTableEngine()->create(folder, "人名DB", keyedDef());
+    auto second = makeSqliteTableEngine()->open(folder, "人名DB");
+    addRow(*first, "a", 1);
+    EXPECT_TRUE(second->first());
+    EXPECT_EQ(second->text("code"), "a");
+    addRow(*second, "b", 2);
+    EXPECT_TRUE(first->findKey({"B"}));
+    EXPECT_EQ(first->recordCount(), 2);
+}
+
+// Closed tables keep their connection for a quick reopening; that must never outlive
+// the file it belongs to, nor leave the file incomplete without its log.
+TEST_F(TableFileTest, ClosedTablesLeaveCompleteFilesAndReopenTheCurrentOne)
+{
+    auto engine = makeSqliteTableEngine();
+    addRow(*engine->create(folder, "1950", keyedDef()), "old", 1);
+
+    fs::create_directories(dir / "copy");
+    fs::copy_file(folder + "/1950.db", dir / "copy/1950.db");  // the file alone, as an installer copies it
+    EXPECT_TRUE(makeSqliteTableEngine()->open(dir / "copy", "1950")->findKey({"old"}));
+
+    // Replaced elsewhere while closed here.
+    addRow(*makeSqliteTableEngine()->create(folder, "1950", keyedDef()), "new", 2);
+    auto t = engine->open(folder, "1950");
+    EXPECT_FALSE(t->findKey({"old"}));
+    EXPECT_TRUE(t->findKey({"new"}));
+
+    // Replaced elsewhere while open here: closing it afterwards must not hand its
+    // connection to the next opening.
+    addRow(*makeSqliteTableEngine()->create(folder, "1950", keyedDef()), "newer", 3);
+    t.reset();
+    EXPECT_TRUE(engine->open(folder, "1950")->findKey({"newer"}));
+
+    engine->remove(folder, "1950");
+    EXPECT_THAT(tableErrorOf([&] { engine->open(folder, "1950"); }), HasSubstr("1950"));
+}
+
+TEST_F(TableFileTest, LockedDatabaseReportsBusyInsteadOfWaiting)
+{
+    auto t = makeSqliteTableEngine(50)->create(folder, "人名DB", keyedDef());
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open((folder + "/人名DB.db").c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+
+    t->append();
+    t->setText("code", "a");
+    const std::string message = tableErrorOf([&] { t->post(); });
+    EXPECT_THAT(message, HasSubstr("人名DB"));
+    EXPECT_THAT(message, HasSubstr("使用中"));
+    EXPECT_TRUE(t->isEditing()) << "the row can be posted again later";
+
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    t->post();
+    EXPECT_EQ(t->recordCount(), 1);
+}
+
+TEST_F(TableFileTest, DamagedFilesGiveTableErrors)
+{
+    auto engine = makeSqliteTableEngine();
+    fs::create_directories(folder);
+    std::ofstream(folder + "/garbage.db") << "これはデータベースではありません";
+    {
+        sqlite3* db = nullptr;
+        sqlite3_open((folder + "/foreign.db").c_str(), &db);
+        sqlite3_exec(db, "CREATE TABLE t(x)", nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+    }
+    addRow(*makeSqliteTableEngine()->create(folder, "smashed", keyedDef()), "a", 1);  // written in an earlier run
+    {
+        std::fstream f(folder + "/smashed.db", std::ios::in | std::ios::out | std::ios::binary);
+        f.write("\xde\xad\xbe\xef\xde\xad\xbe\xef\xde\xad\xbe\xef\xde\xad\xbe\xef", 16);  // the file header
+    }
+    for (const char* name : {"garbage", "foreign", "smashed"}) {
+        SCOPED_TRACE(name);
+        EXPECT_THAT(tableErrorOf([&] { engine->open(folder, name); }), HasSubstr(name));
+    }
+}
+
+TEST_F(TableFileTest, TableNamesAreFileNames)
+{
+    auto engine = makeSqliteTableEngine();
+    engine->create(folder, "人名DB", keyedDef());
+    engine->create(folder + "/", "1950.db", keyedDef());
+    EXPECT_TRUE(fs::is_regular_file(folder + "/人名DB.db"));
+    EXPECT_TRUE(fs::is_regular_file(folder + "/1950.db"));
+    EXPECT_EQ(engine->open(folder, "1950")->name(), "1950");
+
+    engine->remove(folder, "人名DB");
+    EXPECT_FALSE(fs::exists(folder + "/人名DB.db"));
+    EXPECT_FALSE(fs::exists(folder + "/人名DB.db-wal"));
+}
+
+TEST_F(TableFileTest, ReadOnlyInstalledTableIsReadableAndRefusesWrites)
+{
+    if (::geteuid() == 0) GTEST_SKIP() << "file permissions do not bind root";
+    {
+        auto t = makeSqliteTableEngine()->create(folder, "Tokyo", keyedDef());
+        int value = 0;
+        for (const char* code : {"k0", "k1", "k2"}) addRow(*t, code, value++);
+    }
+    fs::permissions(folder + "/Tokyo.db", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+
+    auto t = makeSqliteTableEngine()->open(folder, "Tokyo");
+    t->addIndex("JIKOKU", "code");  // kept for this session only
+    t->selectIndex("JIKOKU");
+    EXPECT_TRUE(t->findKey({"K1"}));
+    EXPECT_EQ(t->integer("value"), 1);
+    EXPECT_THAT(tableErrorOf([&] { t->append(); }), HasSubstr("読み取り専用"));
+}
+
+TEST_F(TableFileTest, MemoryEngineLeavesTheDiskAlone)
+{
+    auto engine = makeMemoryTableEngine();
+    auto t = engine->create(folder, "人名DB", keyedDef());
+    addRow(*t, "a", 1);
+    t->addIndex("V", "value");
+    EXPECT_FALSE(fs::exists(folder));
+
+    // Each engine has its own tables.
+    EXPECT_FALSE(makeMemoryTableEngine()->exists(folder, "人名DB"));
+}
+
+}  // namespace
+}  // namespace celmora::platform

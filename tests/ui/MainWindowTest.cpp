@@ -1,0 +1,167 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+// Copyright (C) 2026 Celmora developers
+
+// The main window shell: captions, start-up, the result-page guard and era years.
+
+#include "app/Workstation.h"
+#include "core/ChartRecord.h"
+#include "platform/Clock.h"
+#include "platform/Messages.h"
+#include "platform/ProgramStart.h"
+#include "platform/Services.h"
+#include "platform/Settings.h"
+#include "platform/Sound.h"
+#include "platform/Table.h"
+#include "ui/InpUnit.h"
+
+#include <QComboBox>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace celmora;
+
+namespace {
+
+// A workstation over doubles: no table exists, nothing touches the user's folders.
+struct Fixture {
+    explicit Fixture(platform::Date today = {2026, 12, 9}) : clock(today)
+    {
+        services.tables = tables.get();
+        services.settings = &settings;
+        services.messages = &messages;
+        services.clock = &clock;
+        services.sound = &sound;
+        services.programs = &programs;
+    }
+    QTemporaryDir dir;
+    std::unique_ptr<platform::TableEngine> tables = platform::makeMemoryTableEngine();
+    platform::MemorySettings settings;
+    platform::RecordingMessages messages;
+    platform::FixedClock clock;
+    platform::RecordingSound sound;
+    platform::RecordingProgramStart programs;
+    platform::Services services{platform::ProgramDir(dir.path().toStdString(), dir.path().toStdString())};
+};
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void captionsInOrder()
+    {
+        Fixture f;
+        app::Workstation ws(f.services);
+        ui::Tinpfrm w(ws);
+        QCOMPARE(w.windowTitle(), QString("Celmora Pro2021"));
+        const QStringList expected = {"データ入力", "出生図詳細", "大分類１", "大分類２", "本質診断", "知情意診断",
+                                      "ビジネス診断", "AI(人工知能)診断", "複合アスペクト", "未来予知", "相性診断",
+                                      "中国七政占術", "よくある質問と回答"};
+        QStringList captions;
+        for (int i = 0; i < w.pageControl()->count(); ++i) captions << w.pageControl()->tabText(i);
+        QCOMPARE(captions, expected);
+        QCOMPARE(w.pageControl()->currentIndex(), 0);
+    }
+
+    void resultPagesRefuseBeforeFirstRun_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::newRow("出生図詳細") << 1;
+        QTest::newRow("本質診断") << 4;
+        QTest::newRow("未来予知") << 9;
+        QTest::newRow("よくある質問と回答") << 12;
+    }
+    void resultPagesRefuseBeforeFirstRun()
+    {
+        QFETCH(int, page);
+        Fixture f;
+        app::Workstation ws(f.services);
+        ui::Tinpfrm w(ws);
+        f.messages.list.clear();
+        w.pageControl()->setCurrentIndex(page);
+        QCOMPARE(w.pageControl()->currentIndex(), 0);
+        QCOMPARE(f.messages.texts(), std::vector<std::string>{"診断ボタンが押下されていません！！"});
+    }
+
+    void resultPagesOpenOnceAChartExists()
+    {
+        Fixture f;
+        app::Workstation ws(f.services);
+        ui::Tinpfrm w(ws);
+        f.messages.list.clear();
+        ws.chart().name = "試験";
+        w.pageControl()->setCurrentIndex(4);
+        QCOMPARE(w.pageControl()->currentIndex(), 4);
+        QVERIFY(f.messages.list.empty());
+    }
+
+    void startupChimeByWeekday_data()
+    {
+        QTest::addColumn<int>("day");
+        QTest::addColumn<QString>("check");
+        QTest::addColumn<QString>("expected");
+        // 2026/12/06 is a Sunday.
+        QTest::newRow("Sunday") << 6 << "True" << "WAV01.WAV";
+        QTest::newRow("Wednesday") << 9 << "True" << "WAV04.WAV";
+        QTest::newRow("Saturday") << 12 << "True" << "WAV03.WAV";
+        QTest::newRow("switched off") << 9 << "False" << "";
+    }
+    void startupChimeByWeekday()
+    {
+        QFETCH(int, day);
+        QFETCH(QString, check);
+        QFETCH(QString, expected);
+        Fixture f({2026, 12, day});
+        f.settings.writeString("sound", "check", check.toStdString());
+        app::Workstation ws(f.services);
+        ui::Tinpfrm w(ws);
+        if (expected.isEmpty()) {
+            QVERIFY(f.sound.played.empty());
+            QVERIFY(!w.soundEnabled());
+        } else {
+            QCOMPARE(f.sound.played.size(), std::size_t{1});
+            QVERIFY(QString::fromStdString(f.sound.played[0]).endsWith("/" + expected));
+        }
+    }
+
+    void listsFilledAtStartup()
+    {
+        Fixture f({2026, 12, 9});
+        app::Workstation ws(f.services);
+        ui::Tinpfrm w(ws);
+        QCOMPARE(w.prnbox()->count(), 10);
+        QCOMPARE(w.prnbox()->itemText(0), QString("2026年度"));
+        QCOMPARE(w.prnbox()->itemText(9), QString("2035年度"));
+        const auto& b = w.birthBoxes();
+        QCOMPARE(b.yyComboBox->count(), 2040 - 1926 + 1);
+        QCOMPARE(b.mmComboBox->itemText(0), QString("01"));
+        QCOMPARE(b.hComboBox->itemText(0), QString("00"));
+        QCOMPARE(b.mComboBox->count(), 60);
+    }
+
+    void eraYearOnF1_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("Showa") << "S34" << "1959";
+        QTest::newRow("Heisei lower case") << "h1" << "1989";
+        QTest::newRow("Reiwa") << "R2" << "2020";
+        QTest::newRow("western year stays") << "1959" << "1959";
+    }
+    void eraYearOnF1()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, expected);
+        Fixture f;
+        app::Workstation ws(f.services);
+        ui::Tinpfrm w(ws);
+        w.birthBoxes().yyComboBox->setCurrentText(typed);
+        w.yyComboBoxKeyUp(Qt::Key_F1);
+        QCOMPARE(w.birthBoxes().yyComboBox->currentText(), expected);
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"

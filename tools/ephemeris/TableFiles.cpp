@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+// Copyright (C) 2026 Celmora developers
+#include "TableFiles.h"
+
+#include <unistd.h>
+
+#include <system_error>
+
+namespace celmora::datagen {
+
+namespace fs = std::filesystem;
+
+fs::path tableFile(const fs::path& folder, const std::string& name)
+{
+    return folder / fs::u8path(name + ".db");
+}
+
+void writeTableAtomically(platform::TableEngine& engine, const fs::path& folder, const std::string& name,
+                          const platform::TableDef& def, const std::vector<std::vector<std::string>>& rows)
+{
+    fs::create_directories(folder);
+    // The pid keeps parallel builders (one process per year range) out of each other's way;
+    // the table keeps its own name inside the private folder, so nothing stored in the
+    // file refers to a temporary name.
+    const fs::path work = folder / fs::u8path(".building-" + name + "-" + std::to_string(::getpid()));
+    std::error_code ignored;
+    fs::remove_all(work, ignored);
+    fs::create_directories(work);
+    try {
+        {
+            auto table = engine.create(work.string(), name, def);
+            platform::bulkInsert(*table, rows);
+        }  // closed here: the file is complete on disk before it is moved
+        fs::rename(tableFile(work, name), tableFile(folder, name));
+    } catch (...) {
+        fs::remove_all(work, ignored);
+        throw;
+    }
+    fs::remove_all(work, ignored);
+}
+
+}  // namespace celmora::datagen

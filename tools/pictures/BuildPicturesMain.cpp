@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+// Copyright (C) 2026 Celmora developers
+
+// celmora-build-pictures PROGRAM_FOLDER [--contact-sheet FILE.png]
+//
+// Draws every installed picture into its folder under PROGRAM_FOLDER. With
+// --contact-sheet it also writes all of them into one PNG for review.
+
+#include "PictureSet.h"
+
+#include <QDir>
+
+#include <cstdio>
+#include <exception>
+#include <string>
+
+int main(int argc, char** argv)
+{
+    using namespace celmora::pictures;
+    if (argc != 2 && !(argc == 4 && std::string(argv[2]) == "--contact-sheet")) {
+        std::fprintf(stderr, "使い方: celmora-build-pictures プログラムフォルダ [--contact-sheet 一覧.png]\n");
+        return 2;
+    }
+    try {
+        const QDir root(QString::fromLocal8Bit(argv[1]));
+        for (const PictureSpec& spec : allPictures()) {
+            if (!root.mkpath(spec.folder)) throw std::runtime_error("cannot create " + spec.folder.toStdString());
+            saveBmp(renderPicture(spec.width, spec.height, spec.edge, spec.draw),
+                    root.filePath(spec.folder + "/" + spec.fileName));
+        }
+        if (argc == 4 && !contactSheet(allPictures()).save(QString::fromLocal8Bit(argv[3]), "PNG")) {
+            throw std::runtime_error(std::string("cannot write ") + argv[3]);
+        }
+        return 0;
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "celmora-build-pictures: %s\n", error.what());
+        return 1;
+    }
+}

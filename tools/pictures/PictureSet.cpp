@@ -1,0 +1,153 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+// Copyright (C) 2026 Celmora developers
+#include "PictureSet.h"
+
+#include "Glyphs.h"
+#include "SignEmblems.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <array>
+
+namespace celmora::pictures {
+
+namespace {
+
+constexpr std::array<const char*, 12> signFileNames = {"COLari.bmp", "COLtau.bmp", "COLgem.bmp", "COLcnc.bmp",
+                                                       "COLleo.bmp", "COLvir.bmp", "COLlib.bmp", "COLsco.bmp",
+                                                       "COLsgr.bmp", "COLcap.bmp", "COLaqr.bmp", "COLpsc.bmp"};
+
+struct BodyLook {
+    int body;
+    const char* stem;
+    QColor colour;
+};
+
+// Chart order, then the descending node.
+const std::array<BodyLook, 14> bodies = {{
+    {1, "Sun", QColor(0xE0, 0x6A, 0x00)},
+    {2, "Moon", QColor(0x3C, 0x64, 0xB4)},
+    {3, "Mercury", QColor(0x1F, 0x85, 0x5A)},
+    {4, "Venus", QColor(0xC2, 0x18, 0x6B)},
+    {5, "Mars", QColor(0xD0, 0x10, 0x10)},
+    {6, "Jupiter", QColor(0x6A, 0x1B, 0x9A)},
+    {7, "Saturn", QColor(0x5D, 0x40, 0x37)},
+    {8, "Uranus", QColor(0x00, 0x86, 0x9A)},
+    {9, "Neptune", QColor(0x1A, 0x3F, 0xA8)},
+    {10, "Pluto", QColor(0x8B, 0x00, 0x00)},
+    {11, "DragonH", QColor(0x4E, 0x6B, 0x12)},
+    {12, "ASC", QColor(0x00, 0x00, 0x80)},
+    {13, "MC", QColor(0x00, 0x00, 0x80)},
+    {descendingNode, "DragonT", QColor(0x4E, 0x6B, 0x12)},
+}};
+
+constexpr int iconSize = 16;
+constexpr double iconStroke = 11.0;  // design units: 1.75 px at 16 px
+constexpr int symbolSize = 40;
+constexpr double symbolStroke = 8.0;  // 3.2 px at 40 px
+
+std::vector<PictureSpec> build()
+{
+    std::vector<PictureSpec> list;
+    for (const BodyLook& b : bodies) {
+        list.push_back({"icon", QString(b.stem) + ".bmp", iconSize, iconSize, Edge::Hard,
+                        [b](QPainter& p) { drawBodyGlyph(p, b.body, b.colour, iconStroke); }});
+    }
+    for (int sign = 1; sign <= 12; ++sign) {
+        list.push_back({"bmp", signFileNames[static_cast<std::size_t>(sign - 1)], 60, 58, Edge::Soft,
+                        [sign](QPainter& p) { drawSignEmblem(p, sign, EmblemFrame::Disc); }});
+    }
+    for (int sign = 1; sign <= 12; ++sign) {
+        list.push_back({"bmp2", signFileNames[static_cast<std::size_t>(sign - 1)], symbolSize, symbolSize, Edge::Soft,
+                        [sign](QPainter& p) {
+                            p.translate(8, 8);
+                            p.scale(0.84, 0.84);
+                            drawSignGlyph(p, sign, elementPalette(sign).rim, symbolStroke / 0.84);
+                        }});
+    }
+    for (const BodyLook& b : bodies) {
+        if (b.body > 11) continue;
+        list.push_back({"bmp2", QString(b.stem) + ".bmp", symbolSize, symbolSize, Edge::Soft, [b](QPainter& p) {
+                            p.translate(8, 8);
+                            p.scale(0.84, 0.84);
+                            drawBodyGlyph(p, b.body, b.colour, 7.0 / 0.84);
+                        }});
+    }
+    for (int sign = 1; sign <= 12; ++sign) {
+        list.push_back({"mmap", QString("szi%1.bmp").arg(sign), 60, 60, Edge::Soft,
+                        [sign](QPainter& p) { drawSignEmblem(p, sign, EmblemFrame::Tile); }});
+    }
+    return list;
+}
+
+}  // namespace
+
+const std::vector<PictureSpec>& allPictures()
+{
+    static const std::vector<PictureSpec> list = build();
+    return list;
+}
+
+QImage contactSheet(const std::vector<PictureSpec>& pictures)
+{
+    constexpr int zoom = 4;
+    constexpr int gap = 8;
+    constexpr int sheetWidth = 1400;
+    const QColor backgrounds[2] = {Qt::white, QColor(0xC0, 0xC0, 0xC0)};
+
+    // Pictures grouped by folder (in first-seen order); each group is shown on white and
+    // then on silver, wrapping at the sheet width.
+    std::vector<QString> folders;
+    for (const PictureSpec& spec : pictures) {
+        if (std::find(folders.begin(), folders.end(), spec.folder) == folders.end()) folders.push_back(spec.folder);
+    }
+    struct Placed {
+        const PictureSpec* spec;
+        QPoint at;
+    };
+    std::vector<std::pair<QRect, QColor>> bands;
+    std::vector<Placed> placed;
+    int y = gap;
+    for (const QString& folder : folders) {
+        for (const QColor& background : backgrounds) {
+            const int bandTop = y;
+            int x = gap, lineHeight = 0;
+            for (const PictureSpec& spec : pictures) {
+                if (spec.folder != folder) continue;
+                const int cellWidth = spec.width * (zoom + 1) + 3 * gap;
+                if (x + cellWidth > sheetWidth && x > gap) {
+                    x = gap;
+                    y += lineHeight + gap;
+                    lineHeight = 0;
+                }
+                placed.push_back({&spec, QPoint(x, y)});
+                x += cellWidth;
+                lineHeight = std::max(lineHeight, spec.height * zoom);
+            }
+            y += lineHeight + gap;
+            bands.push_back({QRect(0, bandTop - gap / 2, sheetWidth, y - bandTop), background});
+            y += gap;
+        }
+    }
+    QImage sheet(sheetWidth, y, QImage::Format_RGB32);
+    sheet.fill(QColor(0x40, 0x40, 0x40));
+    QPainter painter(&sheet);
+    for (const auto& [rect, colour] : bands) painter.fillRect(rect, colour);
+    for (const Placed& item : placed) {
+        const PictureSpec& spec = *item.spec;
+        QImage picture =
+            renderPicture(spec.width, spec.height, spec.edge, spec.draw).convertToFormat(QImage::Format_ARGB32);
+        for (int py = 0; py < picture.height(); ++py) {
+            for (int px = 0; px < picture.width(); ++px) {
+                if ((picture.pixel(px, py) & 0xFFFFFFu) == keyColour) picture.setPixel(px, py, 0);
+            }
+        }
+        painter.drawImage(item.at, picture);
+        painter.drawImage(QRect(item.at + QPoint(spec.width + gap, 0), QSize(spec.width * zoom, spec.height * zoom)),
+                          picture);
+    }
+    return sheet;
+}
+
+}  // namespace celmora::pictures
