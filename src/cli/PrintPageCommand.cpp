@@ -1,0 +1,173 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+// Copyright (C) 2026 Celmora developers
+//
+// celmora-cli print-page: a reading page printed through the reading-page report into
+// a PDF file, as a reading print sends it to the printer. The birth line under the
+// name is that of the chart diagnosed first: a stored person (--person) or birth
+// options as for diagnose; without either it is empty. Prints JSON.
+
+#include "app/Workstation.h"
+#include "cli/CliCommand.h"
+#include "cli/CliSession.h"
+#include "cli/PersonOptions.h"
+#include "core/BirthInput.h"
+#include "core/DiagnosisRun.h"
+#include "platform/EventBoundary.h"
+#include "platform/qt/QtPrinter.h"
+#include "print/ui/QRUnit1.h"
+
+#include <QByteArray>
+#include <QGuiApplication>
+
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <sstream>
+
+namespace celmora::cli {
+
+namespace {
+
+constexpr const char* usage =
+    "celmora-cli print-page --name-line TEXT (--text-file FILE | --text TEXT) --pdf OUT.pdf\n"
+    "                       [--person NAME [--list 1|2] | birth options as for diagnose]\n"
+    "  --name-line  the line at the top of every page\n"
+    "  --text-file  the body: a UTF-8 text file, one printed line per line\n"
+    "  --text       the body given directly (lines separated by line breaks)\n"
+    "  --pdf        the PDF file to write (A4)\n"
+    "  --person     diagnose this stored person first, for the birth line\n"
+    "Exit status: 0 completed, 2 input refused with a message, 1 an error ended the command\n"
+    "or the file could not be written.\n";
+
+struct PageOptions {
+    std::string nameLine;
+    std::optional<std::string> textFile;
+    std::optional<std::string> text;
+    std::string pdf;
+};
+
+PageOptions takePageOptions(std::vector<std::string>& args)
+{
+    PageOptions o;
+    std::vector<std::string> rest;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        const bool ours = a == "--name-line" || a == "--text-file" || a == "--text" || a == "--pdf";
+        if (!ours) {
+            rest.push_back(a);
+            continue;
+        }
+        if (i + 1 >= args.size()) throw UsageError{"オプション " + a + " に値がありません。"};
+        const std::string& v = args[++i];
+        if (a == "--name-line") o.nameLine = v;
+        else if (a == "--text-file") o.textFile = v;
+        else if (a == "--text") o.text = v;
+        else o.pdf = v;
+    }
+    if (o.pdf.empty()) throw UsageError{"--pdf で書き出す PDF ファイルを指定してください。"};
+    if (o.textFile.has_value() == o.text.has_value()) {
+        throw UsageError{"本文は --text-file か --text のどちらか一方で指定してください。"};
+    }
+    args = std::move(rest);
+    return o;
+}
+
+std::vector<std::string> splitLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// Printing needs the toolkit's font system; without a display it runs offscreen.
+std::unique_ptr<QGuiApplication> makeGuiApplication()
+{
+    if (QGuiApplication::instance() != nullptr) return nullptr;
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
+    }
+    static int argc = 1;
+    static char name[] = "celmora-cli";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+int runPrintPage(CliSession& session, const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    std::vector<std::string> rest = args;
+    const PageOptions page = takePageOptions(rest);
+    const PersonOptions person = takePersonOptions(rest);
+    if (person.save) throw UsageError{"print-page では --save は使えません。"};
+    requireNoBirthOptions(person, rest);
+    std::optional<core::BirthInput> birth;
+    if (!person.person && !rest.empty()) birth = parseBirthInput(rest);
+
+    std::string body;
+    if (page.textFile) {
+        std::ifstream in(*page.textFile, std::ios::binary);
+        if (!in) throw UsageError{"本文のファイル「" + *page.textFile + "」を読めません。"};
+        std::ostringstream text;
+        text << in.rdbuf();
+        body = text.str();
+    } else {
+        body = *page.text;
+    }
+    if (body.rfind("\xEF\xBB\xBF", 0) == 0) body.erase(0, 3);
+
+    app::Workstation workstation(session.services());
+    workstation.setPersonWriteBack(false);
+
+    nlohmann::ordered_json result = nlohmann::ordered_json::object();
+    result["command"] = "print-page";
+    int status = exitcode::completed;
+    std::string error;
+    try {
+        if (person.person) birth = selectPerson(workstation.persons(), person, session.messages());
+        if (person.person && !birth) status = exitcode::refused;
+        if (status == exitcode::completed && birth && !workstation.run().run(*birth)) status = exitcode::refused;
+        if (status == exitcode::completed) {
+            const auto app = makeGuiApplication();
+            auto printer = platform::makePdfPrinter(page.pdf, platform::PaperKind::A4);
+            print::TQRForm1 report(printer->qprinter(), workstation.chart());
+            if (!report.PrintReadingPage(page.nameLine, splitLines(body))) {
+                throw platform::CommandError("ファイル「" + page.pdf + "」に書き出せませんでした。");
+            }
+            result["pdf"] = page.pdf;
+            result["pages"] = report.printedPageLabels().size();
+            nlohmann::ordered_json labels = nlohmann::ordered_json::array();
+            for (const QString& label : report.printedPageLabels()) labels.push_back(label.toStdString());
+            result["pageLabels"] = labels;
+            result["QRname"] = report.QRname().toStdString();
+            result["QRbirth"] = report.QRbirth().toStdString();
+            result["QRLogo"] = report.QRLogo().toStdString();
+        }
+    } catch (const platform::CommandError& e) {
+        status = exitcode::error;
+        error = e.what();
+    } catch (const std::exception& e) {
+        status = exitcode::error;
+        error = platform::internalErrorText(e.what());
+    }
+    result["status"] = status == exitcode::completed ? "completed" : status == exitcode::refused ? "refused" : "error";
+    if (!error.empty()) result["error"] = error;
+    result["messages"] = session.messagesJson();
+    out << dumpJson(result) << '\n';
+    if (!error.empty()) err << error << '\n';
+    return status;
+}
+
+}  // namespace
+
+CliCommand printPageCommand()
+{
+    return {"print-page", "print a reading page (header, flowing body, footer) into a PDF file", usage,
+            &runPrintPage};
+}
+
+}  // namespace celmora::cli

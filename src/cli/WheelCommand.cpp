@@ -1,0 +1,235 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+// Copyright (C) 2026 Celmora developers
+//
+// celmora-cli wheel: the Diagnose run on birth data, then the natal wheel drawn as the
+// "出生図" window draws it, into a PNG, SVG or PDF file. Display options apply the
+// window's menu commands in a fixed order: angle bands, aspect lines, body texts on
+// the raster, then fixed stars, Arabic parts and lunar mansions over it.
+// Prints the status, the messages shown and the wheel's frame as JSON.
+
+#include "app/Workstation.h"
+#include "cli/ChartJson.h"
+#include "cli/CliCommand.h"
+#include "cli/CliSession.h"
+#include "core/BirthInput.h"
+#include "core/ChartRecord.h"
+#include "core/DiagnosisRun.h"
+#include "graphics/NatalWheel.h"
+#include "platform/EventBoundary.h"
+#include "platform/qt/FileOutput.h"
+#include "western/AspectUnit1.h"
+
+#include <QByteArray>
+#include <QGuiApplication>
+
+#include <memory>
+#include <optional>
+#include <ostream>
+
+namespace celmora::cli {
+
+namespace {
+
+constexpr int defaultSide = 800;
+
+constexpr const char* usage =
+    "celmora-cli wheel --date YYYY/MM/DD [--time HH:MM] [--name NAME] [--sex 男|女]\n"
+    "                  [--place NAME] [--diff ±MM] --out FILE.png|FILE.svg|FILE.pdf\n"
+    "                  [--size W] [--style picture|symbol] [--stars] [--arabic] [--mansions]\n"
+    "                  [--bands] [--text] [--aspects hard|soft|hard,soft]\n"
+    "  birth options as for diagnose\n"
+    "  --out       the file to write; its extension chooses the format\n"
+    "  --size      side of the square picture in pixels (default 800, at least 603)\n"
+    "  --style     signs as coloured pictures (default) or as symbols\n"
+    "  --stars     the 20 fixed stars          --arabic    the 5 Arabic parts\n"
+    "  --mansions  the 27 lunar mansions       --bands     the bands around the angles\n"
+    "  --text      the points as short texts instead of pictures\n"
+    "  --aspects   two-body aspect lines of the hard and/or soft aspects\n"
+    "Exit status: 0 completed, 2 input refused with a message, 1 an error ended the run\n"
+    "or the file could not be written.\n";
+
+enum class Format { Png, Svg, Pdf };
+
+struct WheelOptions {
+    std::string out;
+    Format format = Format::Png;
+    int side = defaultSide;
+    graphics::SignStyle style = graphics::SignStyle::Picture;
+    bool stars = false, arabic = false, mansions = false, bands = false, text = false;
+    bool hardAspects = false, softAspects = false;
+};
+
+bool endsWith(const std::string& s, const std::string& tail)
+{
+    if (s.size() < tail.size()) return false;
+    for (std::size_t i = 0; i < tail.size(); ++i) {
+        const char c = s[s.size() - tail.size() + i];
+        if ((c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c) != tail[i]) return false;
+    }
+    return true;
+}
+
+// Takes the wheel's own options out of `args`; what is left are the birth options.
+WheelOptions takeWheelOptions(std::vector<std::string>& args)
+{
+    WheelOptions o;
+    std::vector<std::string> rest;
+    auto valueOf = [&](std::size_t& i) -> const std::string& {
+        if (i + 1 >= args.size()) throw UsageError{"オプション " + args[i] + " に値がありません。"};
+        return args[++i];
+    };
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--out") {
+            o.out = valueOf(i);
+        } else if (a == "--size") {
+            const std::string& v = valueOf(i);
+            try {
+                std::size_t used = 0;
+                o.side = std::stoi(v, &used);
+                if (used != v.size()) throw std::invalid_argument(v);
+            } catch (const std::exception&) {
+                throw UsageError{"--size には整数を指定してください: " + v};
+            }
+            if (o.side < graphics::WheelGeometry::minimumSide) {
+                throw UsageError{"--size は " + std::to_string(graphics::WheelGeometry::minimumSide) +
+                                 " 以上を指定してください（それより小さいと出生図の輪が重なります）。"};
+            }
+        } else if (a == "--style") {
+            const std::string& v = valueOf(i);
+            if (v == "picture") o.style = graphics::SignStyle::Picture;
+            else if (v == "symbol") o.style = graphics::SignStyle::Symbol;
+            else throw UsageError{"--style は picture か symbol です: " + v};
+        } else if (a == "--aspects") {
+            const std::string& v = valueOf(i);
+            if (v == "hard") o.hardAspects = true;
+            else if (v == "soft") o.softAspects = true;
+            else if (v == "hard,soft" || v == "soft,hard") o.hardAspects = o.softAspects = true;
+            else throw UsageError{"--aspects は hard、soft または hard,soft です: " + v};
+        } else if (a == "--stars") {
+            o.stars = true;
+        } else if (a == "--arabic") {
+            o.arabic = true;
+        } else if (a == "--mansions") {
+            o.mansions = true;
+        } else if (a == "--bands") {
+            o.bands = true;
+        } else if (a == "--text") {
+            o.text = true;
+        } else {
+            rest.push_back(a);
+        }
+    }
+    if (o.out.empty()) throw UsageError{"--out で書き出すファイルを指定してください。"};
+    if (endsWith(o.out, ".png")) o.format = Format::Png;
+    else if (endsWith(o.out, ".svg")) o.format = Format::Svg;
+    else if (endsWith(o.out, ".pdf")) o.format = Format::Pdf;
+    else throw UsageError{"--out の拡張子は .png、.svg、.pdf のいずれかです: " + o.out};
+    args = std::move(rest);
+    return o;
+}
+
+// Drawing needs the toolkit's font system; without a display it runs offscreen.
+std::unique_ptr<QGuiApplication> makeGuiApplication()
+{
+    if (QGuiApplication::instance()) return nullptr;
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
+    }
+    static int argc = 1;
+    static char name[] = "celmora-cli";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+void applyDisplayOptions(graphics::NatalWheel& wheel, app::Workstation& ws, const WheelOptions& o)
+{
+    const core::ChartRecord& chart = ws.chart();
+    const graphics::WheelFrame& frame = ws.wheelFrame();
+    if (o.bands) wheel.drawAngleBands(frame);
+    if (o.hardAspects) {
+        wheel.drawAspectLines(chart, frame, western::twoBodyAspectPairs(ws.aspectMatrix(), western::AspectClass::Hard));
+    }
+    if (o.softAspects) {
+        wheel.drawAspectLines(chart, frame, western::twoBodyAspectPairs(ws.aspectMatrix(), western::AspectClass::Soft));
+    }
+    if (o.text) wheel.showBodyTexts(chart);
+    if (o.stars) wheel.showFixedStars(chart, frame);
+    if (o.arabic) wheel.showArabicParts();
+    if (o.mansions) wheel.showMansions(chart, frame);
+}
+
+bool writeWheel(const graphics::NatalWheel& wheel, const WheelOptions& o)
+{
+    const platform::Size size{o.side, o.side};
+    const auto draw = [&wheel](platform::Canvas& canvas) { wheel.paint(canvas); };
+    switch (o.format) {
+    case Format::Png:
+        return platform::drawToPng(size, draw, o.out);
+    case Format::Pdf:
+        return platform::drawToPdf(size, draw, o.out);
+    case Format::Svg: {
+        platform::RecordingCanvas canvas(size);
+        wheel.paint(canvas);
+        return platform::writeSvg(canvas.displayList(), o.out);
+    }
+    }
+    return false;
+}
+
+int runWheel(CliSession& session, const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    std::vector<std::string> birthArgs = args;
+    const WheelOptions options = takeWheelOptions(birthArgs);
+    const core::BirthInput input = parseBirthInput(birthArgs);
+    app::Workstation workstation(session.services());
+    workstation.setPersonWriteBack(false);
+    workstation.signStyle() = options.style;
+
+    nlohmann::ordered_json result = nlohmann::ordered_json::object();
+    result["command"] = "wheel";
+    int status = exitcode::completed;
+    std::string error;
+    const auto recordError = [&](const std::string& text) {
+        status = exitcode::error;
+        error = text;
+    };
+    try {
+        if (!workstation.run().run(input)) status = exitcode::refused;
+        if (status == exitcode::completed) {
+            const auto app = makeGuiApplication();
+            graphics::NatalWheel wheel(session.services().dirs, session.messages());
+            wheel.setSignStyle(options.style);
+            wheel.setSide(options.side);
+            const core::ChartRecord& chart = workstation.chart();
+            wheel.redraw(chart, workstation.wheelFrame(), graphics::sectorOfSign(chart, 1) != 0);
+            applyDisplayOptions(wheel, workstation, options);
+            if (!writeWheel(wheel, options)) recordError("ファイル「" + options.out + "」に書き出せませんでした。");
+        }
+    } catch (const platform::CommandError& e) {
+        recordError(e.what());
+    } catch (const std::exception& e) {
+        recordError(platform::internalErrorText(e.what()));
+    }
+    result["status"] = status == exitcode::completed ? "completed" : status == exitcode::refused ? "refused" : "error";
+    if (!error.empty()) result["error"] = error;
+    result["messages"] = session.messagesJson();
+    if (status == exitcode::completed) {
+        result["out"] = options.out;
+        result["size"] = options.side;
+    }
+    result["wheel"] = wheelToJson(workstation.wheelFrame(), workstation.aspectMatrix());
+    out << dumpJson(result) << '\n';
+    if (!error.empty()) err << error << '\n';
+    return status;
+}
+
+}  // namespace
+
+CliCommand wheelCommand()
+{
+    return {"wheel", "diagnose birth data and draw the natal wheel into a PNG, SVG or PDF file", usage, &runWheel};
+}
+
+}  // namespace celmora::cli

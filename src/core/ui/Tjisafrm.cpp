@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+// Copyright (C) 2026 Celmora developers
+#include "core/ui/Tjisafrm.h"
+
+#include "core/JisaUnit.h"
+#include "core/situkohyodb.h"
+#include "platform/EventBoundary.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace celmora::core {
+
+Tjisafrm::Tjisafrm(ChartRecord& mainChart, platform::Messages& messages, QWidget* parent)
+    : QDialog(parent), mainChart_(mainChart), messages_(messages)
+{
+    setWindowTitle(QStringLiteral("出生地指定による時差の設定と室項表の設定"));
+
+    // The padded names line up the time differences in a fixed-pitch face.
+    AreaListBox = new QListWidget(this);
+    AreaListBox->setFlow(QListView::TopToBottom);
+    AreaListBox->setWrapping(true);
+    AreaListBox->setResizeMode(QListView::Adjust);
+    AreaListBox->setUniformItemSizes(true);
+    AreaListBox->setFont(QFont(QStringLiteral("Noto Sans Mono CJK JP")));
+    AreaListBox->setMinimumSize(480, 360);
+    for (int no = 1; no <= placeCount; ++no) AreaListBox->addItem(QString::fromStdString(areaListItem(no)));
+
+    SelSituko = new QGroupBox(QStringLiteral("経度別室項表の指定"), this);
+    SelSituko->setToolTip(QStringLiteral("左図から地域を指定すればここは自動的に選択されます。"));
+    SelSitukoItems = new QButtonGroup(this);
+    auto* radios = new QVBoxLayout(SelSituko);
+    for (int t = 0; t < static_cast<int>(houses::captions.size()); ++t) {
+        auto* radio = new QRadioButton(QString::fromUtf8(houses::captions[static_cast<std::size_t>(t)].data(),
+                                                         static_cast<qsizetype>(houses::captions[static_cast<std::size_t>(t)].size())),
+                                       SelSituko);
+        SelSitukoItems->addButton(radio, t);
+        radios->addWidget(radio);
+    }
+
+    okbtn = new QPushButton(QStringLiteral("確認"), this);
+    cancelbtn = new QPushButton(QStringLiteral("キャンセル"), this);
+    status_ = new QLabel(QStringLiteral("生まれた地域に一番近い場所を指定して下さい。"), this);
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(SelSituko);
+    side->addStretch(1);
+    side->addWidget(okbtn);
+    side->addWidget(cancelbtn);
+    auto* body = new QHBoxLayout;
+    body->addWidget(AreaListBox, 1);
+    body->addLayout(side);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(body, 1);
+    layout->addWidget(status_);
+
+    connect(AreaListBox, &QListWidget::itemClicked, this, &Tjisafrm::AreaListBoxClick);
+    connect(AreaListBox, &QListWidget::currentRowChanged, this, &Tjisafrm::AreaListBoxClick);
+    connect(okbtn, &QPushButton::clicked, this, &Tjisafrm::okbtnClick);
+    connect(cancelbtn, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void Tjisafrm::AreaListBoxClick()
+{
+    const int row = AreaListBox->currentRow();
+    if (row < 0) return;
+    if (QAbstractButton* radio = SelSitukoItems->button(place(row + 1).houseTable)) radio->setChecked(true);
+}
+
+void Tjisafrm::okbtnClick()
+{
+    const int row = AreaListBox->currentRow();
+    if (row < 0) {
+        messages_.information("出生地が指定されていません。");
+        return;
+    }
+    const bool done = platform::guarded(messages_, [&] {
+        const std::string diff = ChooseBirthplace(mainChart_, personRow_, row + 1);
+        emit birthplaceChosen(QString::fromStdString(diff));
+    });
+    if (done) accept();
+}
+
+}  // namespace celmora::core

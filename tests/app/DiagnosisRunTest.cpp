@@ -1,0 +1,235 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+// Copyright (C) 2026 Celmora developers
+//
+// The Diagnose run through the composition root, on small tables in memory.
+
+#include "app/Workstation.h"
+#include "core/BirthInput.h"
+#include "core/DetailGrids.h"
+#include "core/DiagnosisRun.h"
+#include "core/FixtureTables.h"
+#include "core/ManData1.h"
+#include "core/situkohyodb.h"
+#include "platform/Errors.h"
+
+#include <gtest/gtest.h>
+
+namespace celmora::app {
+namespace {
+
+using core::BirthInput;
+using core::DiagnosisStep;
+
+class DiagnosisRunTest : public ::testing::Test {
+protected:
+    DiagnosisRunTest()
+    {
+        testing::EphemerisDay newYear{"1980/01/01"};
+        newYear.sun = {"山羊", "10.05"};
+        newYear.moon0 = {"天秤", "2.00"};
+        newYear.moon12 = {"天秤", "8.10"};
+        newYear.node = {"乙女", "18.40"};
+        testing::EphemerisDay second{"1980/01/02"};
+        second.sun = {"山羊", "11.06"};
+        testing::writeYearTable(*env.tables, env.services.dirs.ephemerisDir(), 1980, {newYear, second});
+        const std::string houses = env.services.dirs.houseTableDir();
+        testing::writeHouseTable(*env.tables, houses, "Tokyo",
+                                 {testing::houseRow("16.07.00", "牡羊", "29.58", "山羊", "24.07"),
+                                  testing::houseRow("16.11.00", "牡牛", "0.50", "山羊", "25.10"),
+                                  testing::houseRow("15.44.00", "うお", "20.00", "射手", "28.00"),
+                                  testing::houseRow("00.19.00", "かに", "9.00", "うお", "20.00"),
+                                  testing::houseRow("21.45.00", "獅子", "3.30", "牡牛", "13.00")});
+        testing::writeHouseTable(*env.tables, houses, "Sapporo",
+                                 {testing::houseRow("16.13.00", "牡牛", "2.10", "山羊", "26.40")});
+        station = std::make_unique<Workstation>(env.services);
+        // Record every step that runs, in order.
+        for (int s = 1; s <= core::diagnosisStepCount; ++s) {
+            station->run().afterStep(static_cast<DiagnosisStep>(s), [this, s](core::DiagnosisContext&) { ran.push_back(s); });
+        }
+    }
+
+    static BirthInput tokyo(const std::string& date, const std::string& hh = "09", const std::string& mm = "05")
+    {
+        return {"試験", date.substr(0, 4), date.substr(5, 2), date.substr(8, 2), hh, mm, "男", "+19", "東京"};
+    }
+
+    std::vector<int> stepsUpTo(int last) const
+    {
+        std::vector<int> steps;
+        for (int s = 1; s <= last; ++s) steps.push_back(s);
+        return steps;
+    }
+
+    testing::TestServices env;
+    std::unique_ptr<Workstation> station;
+    std::vector<int> ran;
+};
+
+TEST_F(DiagnosisRunTest, CompleteRunFillsTheRecordInOrder)
+{
+    ASSERT_TRUE(station->run().run(tokyo("1980/01/01")));
+    EXPECT_EQ(ran, stepsUpTo(22));
+    EXPECT_TRUE(env.messages.list.empty());
+
+    const core::ChartRecord& c = station->chart();
+    EXPECT_EQ(c.name, "試験");
+    EXPECT_EQ(c.birthDateText, "1980/01/01");
+    EXPECT_EQ(c.birthPlace, "東京");
+    EXPECT_EQ(c.birthTimeText, "09.05.00");
+    EXPECT_EQ(c.birthTimeLabel, "09時 05分");
+    EXPECT_EQ(c.timeDiffText, "+19");
+    EXPECT_EQ(c.timeDiffMinutes, 19);
+    EXPECT_EQ(c.yearDiff, 44);  // today is 2024/06/15
+    EXPECT_EQ(c.age, 44);
+    EXPECT_EQ(c.localSiderealTime, "16.07.00");
+    EXPECT_EQ(c.houseSignName[1], "牡羊");
+    EXPECT_EQ(c.houseSignName[7], "天秤");
+    EXPECT_EQ(c.wholeSignHouse[12], 12);
+    // Sun 10°05' + 22' (9 h); Moon from the 0 h row 2°00' + 270' + 0'.
+    EXPECT_EQ(c.pointDegText[1], "10.27");
+    EXPECT_EQ(c.pointDegText[2], "6.30");
+    EXPECT_EQ(c.pointSignName[12], "牡羊");
+    EXPECT_EQ(c.pointDegText[13], "24.07");
+    EXPECT_EQ(c.aspectAngleFrequency[7].angle, 30);
+
+    const core::DiagnosisLabels& labels = station->run().labels();
+    EXPECT_EQ(labels.namlbl, "試験  1980/01/01  44才");
+    EXPECT_EQ(labels.koseijilbl, "平均恒星時間 : 18.43.00");
+    EXPECT_EQ(labels.syuseiji, "地方恒星時間：16.07");
+
+    const auto houseRows = core::houseGridRows(c);
+    EXPECT_EQ(houseRows[6], (core::GridRow{"第7ハウス", "天秤", "29.58"}));
+    const auto starRows = core::starGridRows(c);
+    ASSERT_EQ(starRows.size(), 11u);
+    EXPECT_EQ(starRows[10], (core::GridRow{"ドラゴンヘッド", "乙女", "18.40"}));
+}
+
+TEST_F(DiagnosisRunTest, AgeCountsCompletedYears)
+{
+    struct Row {
+        const char* name;
+        const char* date;
+        int age;
+    };
+    // Today is 2024/06/15.
+    const Row rows[] = {{"birthday today", "1980/06/15", 44},
+                        {"birthday tomorrow", "1980/06/16", 43},
+                        {"earlier month", "1980/01/02", 44},
+                        {"later month", "1980/07/01", 43}};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        // Days missing from the fixture year end the run at the positions, after the age.
+        station->run().run(tokyo(r.date));
+        EXPECT_EQ(station->chart().yearDiff, 44);
+        EXPECT_EQ(station->chart().age, r.age);
+    }
+}
+
+TEST_F(DiagnosisRunTest, UnreadableBirthDataIsRefusedBeforeAnyComputation)
+{
+    BirthInput input = tokyo("1980/01/01");
+    input.minuteText = "O5";
+    EXPECT_FALSE(station->run().run(input));
+    EXPECT_EQ(env.messages.texts(), std::vector<std::string>{"生年月日が正しく指定されていません。"});
+    EXPECT_EQ(ran, std::vector<int>{1});
+    EXPECT_TRUE(station->chart().localSiderealTime.empty());
+    EXPECT_EQ(station->chart().hour, 9);  // written before the bad minute was met
+
+    input = tokyo("1980/01/01");
+    input.timeDiffText = "+1９";
+    EXPECT_FALSE(station->run().run(input));
+}
+
+TEST_F(DiagnosisRunTest, OutOfRangeHourEndsTheRunWithAnError)
+{
+    ran.clear();
+    EXPECT_THROW(station->run().run(tokyo("1980/01/01", "24")), platform::RangeError);
+    EXPECT_EQ(ran, std::vector<int>{1});
+}
+
+TEST_F(DiagnosisRunTest, EmptyTimeDifferenceIsZero)
+{
+    BirthInput input = tokyo("1980/01/01", "09", "01");
+    input.timeDiffText.clear();
+    ASSERT_TRUE(station->run().run(input));
+    EXPECT_EQ(station->chart().timeDiffText, "0");
+    EXPECT_EQ(station->chart().timeDiffMinutes, 0);
+    // 18.43 - 2.59, nothing added.
+    EXPECT_EQ(station->chart().localSiderealTime, "15.44.00");
+}
+
+TEST_F(DiagnosisRunTest, MissingDayEndsTheRunWithoutComputingFurther)
+{
+    ASSERT_TRUE(station->run().run(tokyo("1980/01/01")));
+    ran.clear();
+    EXPECT_FALSE(station->run().run(tokyo("1980/02/30", "12", "00")));
+    EXPECT_EQ(env.messages.texts(), std::vector<std::string>{"1980/02/30 not found at Tkoyomifrm.get_planet."});
+    EXPECT_EQ(ran, stepsUpTo(9));
+}
+
+TEST_F(DiagnosisRunTest, MissingTablesEndTheRunAtTheirStep)
+{
+    EXPECT_FALSE(station->run().run(tokyo("1981/01/01")));
+    EXPECT_EQ(env.messages.texts(), std::vector<std::string>{"天文暦の年テーブル「1981」がフォルダ「/fixture/db」にありません。"});
+    EXPECT_EQ(ran, stepsUpTo(9));
+
+    ran.clear();
+    BirthInput osaka = tokyo("1980/01/01");
+    osaka.area1 = "大阪";
+    EXPECT_FALSE(station->run().run(osaka));
+    EXPECT_EQ(env.messages.list.back().text, "室項表「Oosaka.db」がフォルダ「/fixture/precidus」にありません。");
+    EXPECT_EQ(ran, stepsUpTo(2));
+
+    ran.clear();
+    EXPECT_FALSE(station->run().run(tokyo("1980/01/01", "10", "00")));  // 17.02.00 is not in the fixture
+    EXPECT_EQ(env.messages.list.back().text, "室項表「Tokyo.db」に恒星時「17.02.00」の行がありません。");
+    EXPECT_EQ(ran, stepsUpTo(7));
+}
+
+TEST_F(DiagnosisRunTest, ResetClearsAccumulatedResultsAndKeepsPlaceWithoutArea)
+{
+    core::ChartRecord& c = station->chart();
+    ASSERT_TRUE(station->run().run(tokyo("1980/01/01")));
+    c.hardAspectCount = 5;
+    c.lateCount = 3;
+    c.risingBodies[2] = "月";
+    c.nowHouseSignName[1] = "牡牛";
+    c.aspectAngleFrequency[1] = {90, 4};
+    station->mandata().ProgressedChart(37).year = 2017;
+    station->mandata().TransitChart(2).year = 2024;
+
+    BirthInput noArea = tokyo("1980/01/01");
+    noArea.area1.clear();
+    ASSERT_TRUE(station->run().run(noArea));
+    EXPECT_EQ(c.birthPlace, "東京");  // the previous person's place stays
+    EXPECT_EQ(c.hardAspectCount, 0);
+    EXPECT_EQ(c.lateCount, 0);
+    EXPECT_TRUE(c.risingBodies[2].empty());
+    EXPECT_TRUE(c.nowHouseSignName[1].empty());
+    EXPECT_EQ(c.aspectAngleFrequency[1], (core::AngleCount{0, 0}));
+    EXPECT_EQ(c.aspectAngleFrequency[11], (core::AngleCount{144, 0}));
+    EXPECT_EQ(station->mandata().ProgressedChart(37).year, 0);
+    EXPECT_EQ(station->mandata().TransitChart(2).year, 0);
+}
+
+TEST_F(DiagnosisRunTest, ResidenceTableIsLeftForTheBirthplaceOnTheNextRun)
+{
+    ASSERT_TRUE(station->houses().selectTable(0));
+    ASSERT_TRUE(station->run().run(tokyo("1980/01/01")));
+    EXPECT_EQ(station->houses().currentTable(), 2);
+    EXPECT_EQ(station->chart().houseSignName[1], "牡羊");
+}
+
+TEST_F(DiagnosisRunTest, StepsCanBeReplacedAndAStepCanEndTheRun)
+{
+    std::vector<std::string> seen;
+    station->run().setStep(DiagnosisStep::Aspects, [&](core::DiagnosisContext& c) { seen.push_back(c.chart.pointSignName[1]); });
+    station->run().setStep(DiagnosisStep::WriteBackPerson, [](core::DiagnosisContext&) { throw platform::CommandAborted(); });
+    EXPECT_FALSE(station->run().run(tokyo("1980/01/01")));
+    EXPECT_EQ(seen, std::vector<std::string>{"山羊"});
+    EXPECT_EQ(ran, stepsUpTo(17));
+    EXPECT_EQ(core::diagnosisStepName(DiagnosisStep::ShowDetailPage), "ShowDetailPage");
+}
+
+}  // namespace
+}  // namespace celmora::app

@@ -1,0 +1,192 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+// Copyright (C) 2026 Celmora developers
+//
+// celmora-cli diagnose, run as a program on a fixture program folder (and on the
+// installed data when the build has produced it).
+
+#include "core/FixtureTables.h"
+#include "platform/TempDir.h"
+
+#include <nlohmann/json.hpp>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace celmora {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+    Json json;
+};
+
+std::string quoted(const std::string& arg)
+{
+    std::string q = "'";
+    for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+Outcome runCli(const std::vector<std::string>& args, const std::string& errFile)
+{
+    std::string command = quoted(std::string(CELMORA_PROGRAM_DIR) + "/celmora-cli");
+    for (const auto& a : args) command.append(" ").append(quoted(a));
+    command.append(" 2>").append(quoted(errFile));
+    Outcome o;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe) return o;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) o.out.append(buffer, n);
+    const int raw = ::pclose(pipe);
+    o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    std::ifstream in(errFile);
+    std::ostringstream err;
+    err << in.rdbuf();
+    o.err = err.str();
+    o.json = Json::parse(o.out, nullptr, false);
+    return o;
+}
+
+class DiagnoseCommandTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        auto engine = platform::makeSqliteTableEngine();
+        testing::EphemerisDay day{"1980/01/01"};
+        day.sun = {"山羊", "10.05"};
+        day.moon0 = {"天秤", "2.00"};
+        testing::writeYearTable(*engine, dir / "db", 1980, {day});
+        testing::writeHouseTable(*engine, dir / "precidus", "Tokyo",
+                                 {testing::houseRow("16.07.00", "牡羊", "29.58", "山羊", "24.07"),
+                                  testing::houseRow("15.48.00", "うお", "20.00", "射手", "28.00"),
+                                  testing::houseRow("00.19.00", "かに", "9.00", "うお", "20.00")});
+    }
+
+    Outcome diagnose(std::vector<std::string> args)
+    {
+        args.insert(args.begin(), {"--program-dir", dir.path(), "--now", "2024/06/15", "diagnose"});
+        return runCli(args, dir / "stderr.txt");
+    }
+
+    testing::TempDir dir;
+};
+
+TEST_F(DiagnoseCommandTest, PrintsTheWholeRecord)
+{
+    const Outcome o = diagnose({"--name", "試験", "--date", "1980/01/01", "--time", "09:05", "--sex", "男", "--place", "東京"});
+    ASSERT_EQ(o.status, 0) << o.err;
+    ASSERT_FALSE(o.json.is_discarded()) << o.out;
+    EXPECT_EQ(o.json["status"], "completed");
+    EXPECT_EQ(o.json["messages"], Json::array());
+    const Json& c = o.json["chart"];
+    EXPECT_EQ(c["localSiderealTime"], "16.07.00");
+    EXPECT_EQ(c["birthPlace"], "東京");
+    EXPECT_EQ(c["timeDiffText"], "+19");
+    EXPECT_EQ(c["age"], 44);
+    EXPECT_EQ(c["pointDegText"][0], "10.27");  // index 1, the Sun
+    EXPECT_EQ(c["pointSignName"][11], "牡羊");  // index 12, ASC
+    EXPECT_EQ(c["houseSignName"][6], "天秤");   // house 7
+    EXPECT_EQ(o.json["labels"]["syuseiji"], "地方恒星時間：16.07");
+
+    // Every field by its own name, in declared order; arrays sized by their bounds.
+    ASSERT_TRUE(c.is_object());
+    EXPECT_EQ(c.begin().key(), "name");
+    EXPECT_EQ((--c.end()).key(), "sevenGov");
+    EXPECT_EQ(c.size(), 71u);
+    EXPECT_EQ(c["houseSign"].size(), 12u);
+    EXPECT_EQ(c["pointDegReal"].size(), 13u);
+    EXPECT_EQ(c["harmonicLongitude"].size(), 9u);
+    EXPECT_EQ(c["harmonicLongitude"][0].size(), 13u);
+    EXPECT_EQ(c["harmonicQuality"].size(), 10u);  // rows 0..9
+    EXPECT_EQ(c["dividedSignCount"][9].size(), 14u);
+    EXPECT_EQ(c["strongPlanets"][0], (Json{{"point", 0}, {"countText", ""}, {"name", ""}}));
+    EXPECT_EQ(c["aspectAngleFrequency"][10], (Json{{"angle", 144}, {"count", 0}}));
+}
+
+TEST_F(DiagnoseCommandTest, MissingDayIsRefusedWithoutPositions)
+{
+    const Outcome o = diagnose({"--name", "試験", "--date", "1980/02/30", "--time", "12:00", "--place", "東京"});
+    EXPECT_EQ(o.status, 2) << o.err;
+    EXPECT_EQ(o.json["status"], "refused");
+    EXPECT_EQ(o.json["messages"], (Json{"1980/02/30 not found at Tkoyomifrm.get_planet."}));
+    for (const Json& name : o.json["chart"]["pointSignName"]) EXPECT_EQ(name, "");
+    EXPECT_EQ(o.json["chart"]["localSiderealTime"], "00.19.00");
+}
+
+TEST_F(DiagnoseCommandTest, DiffOverridesThePlace)
+{
+    const Outcome o = diagnose({"--date", "1980/01/01", "--time", "09:05", "--place", "東京", "--diff", "+00"});
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.json["chart"]["timeDiffText"], "+00");
+    EXPECT_EQ(o.json["chart"]["localSiderealTime"], "15.48.00");
+    EXPECT_EQ(o.json["chart"]["birthPlace"], "東京");
+}
+
+TEST_F(DiagnoseCommandTest, ErrorsAndRefusals)
+{
+    struct Row {
+        const char* name;
+        std::vector<std::string> args;
+        int status;
+        const char* message;  // in "messages", or "error" for status 1
+    };
+    const Row rows[] = {
+        {"unreadable year", {"--date", "198O/01/01"}, 2, "生年月日が正しく指定されていません。"},
+        {"missing year table", {"--date", "1979/01/01", "--time", "09:05"}, 2, nullptr},
+        {"hour out of range", {"--date", "1980/01/01", "--time", "24:00"}, 1, nullptr},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        const Outcome o = diagnose(r.args);
+        EXPECT_EQ(o.status, r.status) << o.out << o.err;
+        if (r.status == 2) {
+            ASSERT_EQ(o.json["messages"].size(), 1u);
+            if (r.message) {
+                EXPECT_EQ(o.json["messages"][0], r.message);
+            }
+        } else {
+            EXPECT_EQ(o.json["status"], "error");
+            EXPECT_FALSE(o.json["error"].get<std::string>().empty());
+            EXPECT_NE(o.err.find(o.json["error"].get<std::string>()), std::string::npos);
+        }
+    }
+    // A place outside the list or a malformed command line prints usage, no JSON.
+    EXPECT_EQ(diagnose({"--date", "1980/01/01", "--place", "ロンドン"}).status, 1);
+    EXPECT_EQ(diagnose({"--date", "1980-01-01"}).status, 1);
+}
+
+// The installed data of this build, when the data builders have produced it.
+TEST(DiagnoseCommandRealData, TokyoNewYear1980)
+{
+    const std::filesystem::path program(CELMORA_PROGRAM_DIR);
+    if (!std::filesystem::exists(program / "db" / "1980.db") || !std::filesystem::exists(program / "precidus" / "Tokyo.db")) {
+        GTEST_SKIP() << "no installed ephemeris and house tables in " << program;
+    }
+    testing::TempDir tmp;
+    const Outcome o = runCli({"--now", "2024/06/15", "diagnose", "--name", "試験", "--date", "1980/01/01", "--time",
+                              "09:05", "--sex", "男", "--place", "東京"},
+                             tmp / "stderr.txt");
+    ASSERT_EQ(o.status, 0) << o.out << o.err;
+    const Json& c = o.json["chart"];
+    EXPECT_EQ(c["localSiderealTime"], "16.07.00");
+    for (int p = 0; p < 13; ++p) {
+        EXPECT_NE(c["pointSignName"][p], "") << p + 1;
+        EXPECT_NE(c["pointDegText"][p], "") << p + 1;
+        EXPECT_GE(c["pointSign"][p].get<int>(), 1) << p + 1;
+    }
+    for (int h = 0; h < 12; ++h) EXPECT_NE(c["houseSignName"][h], "") << h + 1;
+    // The Sun on 1 January is in Capricorn.
+    EXPECT_EQ(c["pointSignName"][0], "山羊");
+}
+
+}  // namespace
+}  // namespace celmora

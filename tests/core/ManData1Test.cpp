@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+// Copyright (C) 2026 Celmora developers
+
+#include "core/ManData1.h"
+#include "platform/Errors.h"
+
+#include <gtest/gtest.h>
+
+namespace celmora::core {
+namespace {
+
+TEST(ChartRecord, StartsEmptyAndZero)
+{
+    const ChartRecord chart;
+    EXPECT_TRUE(chart.name.empty());
+    EXPECT_EQ(chart.month, 0);
+    EXPECT_EQ(chart.pointSign[13], 0);
+    EXPECT_EQ(chart.harmonicQuality[0][4], 0);
+    EXPECT_EQ(chart.dividedDegreeText[10][13], "");
+    EXPECT_EQ(chart.strongPlanets[4].point, 0);
+}
+
+TEST(ChartRecord, BirthFieldsKeepTheirRange)
+{
+    ChartRecord chart;
+    chart.month = 12;
+    chart.hour = 23;
+    chart.minute = 59;
+    chart.day = 31;
+    EXPECT_THROW(chart.month = 13, platform::RangeError);
+    EXPECT_THROW(chart.hour = 24, platform::RangeError);
+    EXPECT_THROW(chart.minute = -1, platform::RangeError);
+    EXPECT_THROW(chart.day = 32, platform::RangeError);
+    EXPECT_EQ(chart.month + chart.day, 43);
+    EXPECT_THROW(chart.pointSign[14] = 1, platform::RangeError);
+    EXPECT_THROW(chart.harmonicQuality[10][1] = 1, platform::RangeError);
+}
+
+TEST(Tmandata, PageKeysReportAChangeOnceAndEachKeyByItself)
+{
+    Tmandata data;
+    ChartRecord& chart = data.chart();
+    // Both keys start empty: the first visit computes even before any chart exists.
+    EXPECT_FALSE(data.ChangedSinceAiPage());
+    chart.name = "試験";
+    chart.birthDateText = "1980/01/01";
+    chart.birthTimeText = "09.05.00";
+    EXPECT_TRUE(data.ChangedSinceAiPage());
+    EXPECT_FALSE(data.ChangedSinceAiPage());
+    EXPECT_TRUE(data.ChangedSinceBusinessPage());
+
+    struct Row {
+        const char* name;
+        std::string ChartRecord::*field;
+        const char* value;
+    };
+    const Row rows[] = {
+        {"name", &ChartRecord::name, "別人"},
+        {"date", &ChartRecord::birthDateText, "1980/01/02"},
+        {"time", &ChartRecord::birthTimeText, "09.06.00"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        chart.*r.field = r.value;
+        EXPECT_TRUE(data.ChangedSinceAiPage());
+        EXPECT_FALSE(data.ChangedSinceAiPage());
+    }
+    // The business key still holds the first chart's texts.
+    EXPECT_TRUE(data.ChangedSinceBusinessPage());
+}
+
+TEST(Tmandata, FurtherRecordsAreDistinctAndBounded)
+{
+    Tmandata data;
+    data.ProgressedChart(100).year = 2080;
+    data.TransitChart(4).year = 2024;
+    data.MonthlyTransitCharts(11, 12).year = 2030;
+    data.PartnerChart().name = "相手";
+    EXPECT_EQ(data.ProgressedChart(1).year, 0);
+    EXPECT_EQ(data.ProgressedChart(100).year, 2080);
+    EXPECT_EQ(data.MonthlyTransitCharts(1, 1).year, 0);
+    EXPECT_TRUE(data.chart().name.empty());
+    EXPECT_NE(&data.PartnerChart(), &data.IndianTransitChart());
+    EXPECT_THROW(data.ProgressedChart(101), platform::RangeError);
+    EXPECT_THROW(data.TransitChart(0), platform::RangeError);
+    EXPECT_THROW(data.MonthlyTransitCharts(12, 1), platform::RangeError);
+}
+
+}  // namespace
+}  // namespace celmora::core
