@@ -95,17 +95,19 @@ void Tinpfrm::buildTopPanel()
 {
     auto* panel = new QWidget(centralWidget());
     panel->setObjectName("TopPanel");
-    auto* row = new QHBoxLayout(panel);
-    row->setContentsMargins(2, 2, 2, 2);
+    auto* grid = new QGridLayout(panel);
+    grid->setContentsMargins(2, 2, 2, 2);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(2);
 
     Namlbl = new QLabel(panel);
     Namlbl->setObjectName("Namlbl");
-    Namlbl->setMinimumWidth(260);
+    Namlbl->setMinimumWidth(300);
     QFont nameFont = Namlbl->font();
-    nameFont.setPointSize(nameFont.pointSize() + 2);
+    nameFont.setPointSize(nameFont.pointSize() + 3);
     nameFont.setBold(true);
     Namlbl->setFont(nameFont);
-    row->addWidget(Namlbl);
+    grid->addWidget(Namlbl, 0, 0, 2, 1);
 
     flag = new QLabel("1", panel);
     flag->setObjectName("flag");
@@ -114,27 +116,34 @@ void Tinpfrm::buildTopPanel()
     // Buttons of the features of later subsystems; each subsystem connects its own and
     // enables it. Until then a button stays disabled rather than doing nothing.
     const std::pair<const char*, const char*> buttons[] = {
-        {"horoscope", "ホロスコープ図(&Z)"},       {"chartPrint", "チャート図印刷（&P）"},
-        {"detailbtn", "人名情報記録"},              {"indobtn", "インド占星学"},
-        {"kanteibunprn", "スピリチュアル鑑定文章印刷"}, {"sidrel", "マヤ占星術"},
-        {"mindmap", "マインドマップ(&M)"},          {"method", "Orvelle流解読技法表示(&F)"},
+        {"horoscope", "ホロスコープ図(&Z)"},
+        {"chartPrint", "チャート図印刷（&P）"},
+        {"detailbtn", "人名情報記録"},
+        {"indobtn", "インド占星学"},
+        {"kanteibunprn", "スピリチュアル鑑定文章印刷"},
+        {"sidrel", "マヤ占星術"},
+        {"mindmap", "マインドマップ(&M)"},
+        {"method", "Orvelle流解読技法表示(&F)"},
         {"dbcustom", "データベース設定"},
     };
+    constexpr int perRow = 5;
+    int i = 0;
     for (const auto& [key, caption] : buttons) {
         auto* b = new QPushButton(QString::fromUtf8(caption), panel);
         b->setObjectName(key);
         b->setEnabled(false);
-        row->addWidget(b);
+        grid->addWidget(b, i / perRow, 1 + i % perRow);
         topButtons_[key] = b;
+        ++i;
     }
     topButtons_["detailbtn"]->setToolTip("人名の詳細を入力・参照します。");
-    row->addStretch(1);
     // The switch between the two person lists (Jbox) is placed here by the person list.
     auto* jboxHost = new QWidget(panel);
     jboxHost->setObjectName("JboxHost");
     new QHBoxLayout(jboxHost);
     jboxHost->layout()->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(jboxHost);
+    grid->addWidget(jboxHost, 1, perRow);
+    grid->setColumnStretch(0, 1);
 
     static_cast<QVBoxLayout*>(centralWidget()->layout())->addWidget(panel);
 }

@@ -83,6 +83,7 @@ public:
     QLabel* koseijilbl() const { return koseijilbl_; }
     QLabel* syuseiji() const { return syuseiji_; }
     QComboBox* prnbox() const { return prnbox_; }
+    QPushButton* birthplaceButton() const { return jisabtn; }
 
     // Reads the data-entry boxes as typed; `area1` comes from the person row when a
     // person list is attached (see setArea1Source).

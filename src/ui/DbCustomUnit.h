@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+// Copyright (C) 2026 Celmora developers
+#pragma once
+
+// The database customisation screen: the start-up sound switch and the entries to the
+// maintenance tools (the interpolation worksheet so far).
+
+#include <QDialog>
+
+class QCheckBox;
+class QPushButton;
+
+namespace celmora::platform {
+class Settings;
+}
+
+namespace celmora::ui {
+
+class TDBCustomfrm : public QDialog {
+    Q_OBJECT
+
+public:
+    TDBCustomfrm(platform::Settings& settings, QWidget* worksheet, QWidget* parent = nullptr);
+
+    QCheckBox* soundchk = nullptr;
+    QPushButton* keisanbtn = nullptr;
+    QPushButton* closebtn = nullptr;
+
+public slots:
+    void soundchkClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    platform::Settings& settings_;
+    QWidget* worksheet_;
+};
+
+}  // namespace celmora::ui
