@@ -8,6 +8,7 @@
 #include "core/koyomiDB.h"
 #include "core/situkohyodb.h"
 #include "graphics/WheelFrame.h"
+#include "platform/EventBoundary.h"
 #include "print/prn_com.h"
 #include "records/PersonTable.h"
 #include "records/WriteBackPerson.h"
@@ -27,8 +28,12 @@ Workstation::Workstation(const platform::Services& services) : services_(service
 
     // Further subsystems are created here, in start-up order.
     persons_ = std::make_unique<records::PersonTable>(*services_.tables, services_.dirs.personDir());
-    persons_->createMissingLists();
-    persons_->open(records::PersonList::First);
+    // A damaged person list must not keep the program from starting: the engine's error
+    // is shown and no list is open (whatever needs one reports it again).
+    platform::guarded(*services_.messages, [this] {
+        persons_->createMissingLists();
+        persons_->open(records::PersonList::First);
+    });
     printerPage_ = std::make_unique<print::PrinterPageModule>();
     measurePrinter();
     // Chart graphics: the natal wheel's frame. Until the first run every separation is 0.

@@ -68,9 +68,8 @@ public:
     // workstation; a command-line run turns it on only when asked to save.
     void setPersonWriteBack(bool enabled) { personWriteBack_ = enabled; }
     bool personWriteBack() const { return personWriteBack_; }
-    // Where step 18 reads the Sun's row of the natal wheel's separation matrix. The
-    // natal wheel sets it when it is created; until then every separation is 0, as the
-    // wheel's matrix stands before it was drawn.
+    // Where step 18 reads the Sun's row of the natal wheel's separation matrix. Set at
+    // creation to read wheelFrame(), whose separations are all 0 until step 13 has run.
     using SunSeparationSource = std::function<records::SunSeparations()>;
     void setSunSeparationSource(SunSeparationSource source) { sunSeparations_ = std::move(source); }
 

@@ -11,18 +11,20 @@ namespace celmora::cli {
 
 namespace {
 
-platform::Services makeServices(const std::string& programDir)
+platform::Services makeServices(const std::string& programDir, const std::string& userDir)
 {
+    if (!userDir.empty()) return platform::Services{platform::ProgramDir(programDir, userDir)};
     return platform::Services{platform::ProgramDir::forExecutableDir(programDir)};
 }
 
 }  // namespace
 
-CliSession::CliSession(const std::string& programDir, std::optional<platform::Date> today)
+CliSession::CliSession(const std::string& programDir, std::optional<platform::Date> today,
+                       const std::string& userDir)
     : tables_(platform::makeSqliteTableEngine()),
       clock_(today ? std::unique_ptr<platform::Clock>(std::make_unique<platform::FixedClock>(*today))
                    : platform::makeSystemClock()),
-      services_(makeServices(programDir))
+      services_(makeServices(programDir, userDir))
 {
     settings_ = platform::makeIniSettings(services_.dirs.settingsFile());
     services_.tables = tables_.get();

@@ -27,7 +27,9 @@ namespace celmora::cli {
 
 class CliSession {
 public:
-    CliSession(const std::string& programDir, std::optional<platform::Date> today);
+    // `userDir`, when given, holds the writable files (person lists, celmora.ini)
+    // instead of the program folder.
+    CliSession(const std::string& programDir, std::optional<platform::Date> today, const std::string& userDir = {});
     ~CliSession();
     CliSession(const CliSession&) = delete;
     CliSession& operator=(const CliSession&) = delete;

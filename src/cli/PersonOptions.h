@@ -7,13 +7,12 @@
 // command diagnoses, --save writes the chart summary back into that person's row as
 // the Diagnose button does.
 
-#include "records/PersonTable.h"
-
 #include <nlohmann/json.hpp>
-
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "records/PersonTable.h"
 
 namespace celmora::core {
 struct BirthInput;

@@ -5,6 +5,9 @@
 // rows, add a person, export a list to CSV and import a CSV file into a list. Prints
 // JSON; a file that cannot be imported is refused whole, naming its line.
 
+#include <fstream>
+#include <ostream>
+
 #include "app/Workstation.h"
 #include "cli/CliCommand.h"
 #include "cli/CliSession.h"
@@ -15,9 +18,6 @@
 #include "records/PersonCsv.h"
 #include "records/PersonFields.h"
 #include "records/PersonTable.h"
-
-#include <fstream>
-#include <ostream>
 
 namespace celmora::cli {
 

@@ -6,6 +6,14 @@
 // name is that of the chart diagnosed first: a stored person (--person) or birth
 // options as for diagnose; without either it is empty. Prints JSON.
 
+#include <QByteArray>
+#include <QGuiApplication>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <sstream>
+
 #include "app/Workstation.h"
 #include "cli/CliCommand.h"
 #include "cli/CliSession.h"
@@ -15,15 +23,6 @@
 #include "platform/EventBoundary.h"
 #include "platform/qt/QtPrinter.h"
 #include "print/ui/QRUnit1.h"
-
-#include <QByteArray>
-#include <QGuiApplication>
-
-#include <fstream>
-#include <memory>
-#include <optional>
-#include <ostream>
-#include <sstream>
 
 namespace celmora::cli {
 
@@ -60,10 +59,14 @@ PageOptions takePageOptions(std::vector<std::string>& args)
         }
         if (i + 1 >= args.size()) throw UsageError{"オプション " + a + " に値がありません。"};
         const std::string& v = args[++i];
-        if (a == "--name-line") o.nameLine = v;
-        else if (a == "--text-file") o.textFile = v;
-        else if (a == "--text") o.text = v;
-        else o.pdf = v;
+        if (a == "--name-line")
+            o.nameLine = v;
+        else if (a == "--text-file")
+            o.textFile = v;
+        else if (a == "--text")
+            o.text = v;
+        else
+            o.pdf = v;
     }
     if (o.pdf.empty()) throw UsageError{"--pdf で書き出す PDF ファイルを指定してください。"};
     if (o.textFile.has_value() == o.text.has_value()) {
@@ -166,8 +169,7 @@ int runPrintPage(CliSession& session, const std::vector<std::string>& args, std:
 
 CliCommand printPageCommand()
 {
-    return {"print-page", "print a reading page (header, flowing body, footer) into a PDF file", usage,
-            &runPrintPage};
+    return {"print-page", "print a reading page (header, flowing body, footer) into a PDF file", usage, &runPrintPage};
 }
 
 }  // namespace celmora::cli

@@ -3,7 +3,7 @@
 //
 // celmora-cli: the workstation's computations from the command line.
 //
-//   celmora-cli [--program-dir DIR] [--now YYYY/MM/DD] COMMAND [options]
+//   celmora-cli [--program-dir DIR] [--user-dir DIR] [--now YYYY/MM/DD] COMMAND [options]
 //
 // The global options may stand anywhere on the line. Each command prints JSON on
 // standard output; see CliCommand.h for the exit statuses.
@@ -39,9 +39,11 @@ std::vector<CliCommand> commands()
 
 void printHelp(std::ostream& out)
 {
-    out << "usage: celmora-cli [--program-dir DIR] [--now YYYY/MM/DD] COMMAND [options]\n"
+    out << "usage: celmora-cli [--program-dir DIR] [--user-dir DIR] [--now YYYY/MM/DD] COMMAND [options]\n"
            "       celmora-cli version | --help | COMMAND --help\n\n"
            "  --program-dir DIR  program folder holding db/, precidus/, ... (default: this program's folder)\n"
+           "  --user-dir DIR     folder for the writable files: person lists, celmora.ini\n"
+           "                     (default: the program folder, or the user's data folder when that is read-only)\n"
            "  --now YYYY/MM/DD   today's date for the computation (default: the system clock)\n\n"
            "commands:\n";
     for (const CliCommand& c : commands()) out << "  " << c.name << "  " << c.summary << '\n';
@@ -54,11 +56,12 @@ int main(int argc, char** argv)
 {
     std::vector<std::string> args(argv + 1, argv + argc);
     std::string programDir;
+    std::string userDir;
     std::optional<celmora::platform::Date> today;
     std::vector<std::string> rest;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (a == "--program-dir" || a == "--now") {
+        if (a == "--program-dir" || a == "--user-dir" || a == "--now") {
             if (i + 1 >= args.size()) {
                 std::cerr << "celmora-cli: " << a << " needs a value\n";
                 return exitcode::error;
@@ -66,6 +69,8 @@ int main(int argc, char** argv)
             const std::string& v = args[++i];
             if (a == "--program-dir") {
                 programDir = v;
+            } else if (a == "--user-dir") {
+                userDir = v;
             } else if (!(today = celmora::cli::parseCliDate(v))) {
                 std::cerr << "celmora-cli: --now expects YYYY/MM/DD, got " << v << '\n';
                 return exitcode::error;
@@ -92,7 +97,7 @@ int main(int argc, char** argv)
         }
         try {
             if (programDir.empty()) programDir = celmora::platform::ProgramDir::executableDir();
-            celmora::cli::CliSession session(programDir, today);
+            celmora::cli::CliSession session(programDir, today, userDir);
             return command.run(session, commandArgs, std::cout, std::cerr);
         } catch (const celmora::cli::UsageError& e) {
             std::cerr << "celmora-cli " << command.name << ": " << e.message << '\n' << command.usage;

@@ -172,12 +172,14 @@ TEST(DiagnoseCommandRealData, TokyoNewYear1980)
         GTEST_SKIP() << "no installed ephemeris and house tables in " << program;
     }
     testing::TempDir tmp;
-    const Outcome o = runCli({"--now", "2024/06/15", "diagnose", "--name", "試験", "--date", "1980/01/01", "--time",
-                              "09:05", "--sex", "男", "--place", "東京"},
+    // Installed data from the build, writable files (person lists) in a folder of our own.
+    const Outcome o = runCli({"--user-dir", tmp.path(), "--now", "2024/06/15", "diagnose", "--name", "試験", "--date",
+                              "1980/01/01", "--time", "09:05", "--sex", "男", "--place", "東京"},
                              tmp / "stderr.txt");
     ASSERT_EQ(o.status, 0) << o.out << o.err;
     const Json& c = o.json["chart"];
     EXPECT_EQ(c["localSiderealTime"], "16.07.00");
+    EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(tmp.path()) / "jinmei"));
     for (int p = 0; p < 13; ++p) {
         EXPECT_NE(c["pointSignName"][p], "") << p + 1;
         EXPECT_NE(c["pointDegText"][p], "") << p + 1;

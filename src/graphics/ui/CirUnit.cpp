@@ -1,0 +1,299 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+// Copyright (C) 2026 Celmora developers
+#include "graphics/ui/CirUnit.h"
+
+#include "app/Workstation.h"
+#include "core/ChartRecord.h"
+#include "graphics/WheelFrame.h"
+#include "graphics/ui/FixedStarWindow.h"
+#include "graphics/ui/WheelView.h"
+#include "platform/Checked.h"
+#include "platform/Messages.h"
+#include "western/AspectUnit1.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace celmora::graphics {
+
+namespace {
+
+constexpr const char* symbolStyleMessage = "これ以降、本ソフトウエアを終了させるまで星座は記号表示で行います。";
+constexpr const char* pictureStyleMessage = "これ以降、本ソフトウエアを終了させるまで星座は絵柄表示で行います。";
+
+// Without a screen (never on a desktop) the layout assumes a 1024 × 768 one.
+constexpr int fallbackScreenHeight = 768;
+
+}  // namespace
+
+Tcirfrm::Tcirfrm(app::Workstation& workstation, QWidget* parent)
+    : QMainWindow(parent), ws_(workstation), wheel_(workstation.services().dirs, *workstation.services().messages)
+{
+    setObjectName("cirfrm");
+    setWindowTitle("出生図");
+    setWindowFlag(Qt::Window);
+    wheel_.setSignStyle(ws_.signStyle());
+    view_ = new WheelView(wheel_, this);
+    setCentralWidget(view_);
+    buildMenus();
+    setWindowWidth(screenHeight() - 90);
+}
+
+Tcirfrm::~Tcirfrm() = default;
+
+int Tcirfrm::screenHeight() const
+{
+    const QScreen* s = screen();
+    return s ? s->geometry().height() : fallbackScreenHeight;
+}
+
+QAction* Tcirfrm::addCommand(QMenu* menu, const char* caption, const std::string& name, void (Tcirfrm::*handler)())
+{
+    QAction* a = menu ? menu->addAction(QString::fromUtf8(caption)) : menuBar()->addAction(QString::fromUtf8(caption));
+    a->setObjectName(QString::fromStdString(name));
+    connect(a, &QAction::triggered, this, handler);
+    actions_[name] = a;
+    return a;
+}
+
+QAction* Tcirfrm::addHook(QMenu* menu, const char* caption, const std::string& name)
+{
+    QAction* a = menu->addAction(QString::fromUtf8(caption));
+    a->setObjectName(QString::fromStdString(name));
+    a->setEnabled(false);
+    connect(a, &QAction::triggered, this, [this, name] {
+        if (auto it = commands_.find(name); it != commands_.end() && it->second) it->second();
+        if (auto it = figures_.find(name); it != figures_.end() && it->second) drawFigures(name);
+    });
+    actions_[name] = a;
+    return a;
+}
+
+void Tcirfrm::buildMenus()
+{
+    QMenu* display = menuBar()->addMenu("表示切替");
+    addCommand(display, "出生図再表示", "Redisp", &Tcirfrm::RedispClick);
+    addCommand(display, "星座記号表示", "SeizaKigo", &Tcirfrm::SeizaKigoClick);
+    addCommand(display, "星座絵柄表示", "SeizaPicDisp", &Tcirfrm::SeizaPicDispClick);
+    addCommand(display, "アングル帯表示", "AngleDsp", &Tcirfrm::AngleDspClick);
+    addHook(display, "惑星の伝統的分類", "wakuseibunrui");
+
+    addCommand(nullptr, "文字表示", "moji_disp", &Tcirfrm::moji_dispClick);
+
+    QMenu* size = menuBar()->addMenu("縮小表示");
+    addCommand(size, "縮小表示", "N3", &Tcirfrm::N3Click);
+    addCommand(size, "通常表示", "N4", &Tcirfrm::N4Click);
+
+    QMenu* pro = menuBar()->addMenu("プロ用");
+    addCommand(pro, "恒星表示", "koseiDisp", &Tcirfrm::koseiDispClick);
+    addCommand(pro, "恒星非表示", "KoseiUnDisp", &Tcirfrm::KoseiUnDispClick);
+    addCommand(pro, "恒星詳細説明", "KoseiDetail", &Tcirfrm::KoseiDetailClick);
+    pro->addSeparator();
+    addCommand(pro, "アラビックパーツ表示", "AlabicDsp", &Tcirfrm::AlabicDspClick);
+    addCommand(pro, "アラビックパーツ非表示", "AlabicUnDsp", &Tcirfrm::AlabicUnDspClick);
+    pro->addSeparator();
+    addCommand(pro, "２７宿表示(月の位置を参照)", "SyukuDsp", &Tcirfrm::SyukuDspClick);
+    addCommand(pro, "２７宿の非表示", "Undsp27", &Tcirfrm::Undsp27Click);
+    pro->addSeparator();
+    addHook(pro, "ハーフサム軸表示", "Harmo");
+    addHook(pro, "サビアンシンボルの意味", "N5");
+
+    QMenu* harmonic = menuBar()->addMenu("調波占星学");
+    addHook(harmonic, "整数倍調波", "Seisubai");
+    addHook(harmonic, "惑星分割調波", "Bunkatu");
+
+    QMenu* aspects = menuBar()->addMenu("アスペクト");
+    addCommand(aspects, "ハード２星アスペクト", "asp2hard", &Tcirfrm::asp2hardClick);
+    addCommand(aspects, "ソフト２星アスペクト", "asp2soft", &Tcirfrm::asp2softClick);
+    QMenu* triangles = aspects->addMenu("三角アスペクト");
+    addHook(triangles, "重要アスペクト", "keytriaspect");
+    addHook(triangles, "全アスペクト", "alltriaspect");
+    QMenu* squares = aspects->addMenu("四角アスペクト");
+    addHook(squares, "重要アスペクト", "keysquaspect");
+    addHook(squares, "全アスペクト", "allsquaaspect");
+
+    addCommand(nullptr, "閉じる(&C)", "Close1", &Tcirfrm::Close1Click);
+}
+
+QAction* Tcirfrm::action(const std::string& name) const
+{
+    auto it = actions_.find(name);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+void Tcirfrm::setCommand(const std::string& name, std::function<void()> command)
+{
+    commands_[name] = std::move(command);
+    if (QAction* a = action(name)) a->setEnabled(true);
+}
+
+void Tcirfrm::setFigureSource(const std::string& name, FigureSource source)
+{
+    figures_[name] = std::move(source);
+    if (QAction* a = action(name)) a->setEnabled(true);
+}
+
+void Tcirfrm::setWindowWidth(int width)
+{
+    width_ = std::max(width, minimumWindowWidth);
+    const int side = width_ - frameAllowance;
+    wheel_.setSide(side);
+    view_->setFixedSize(side, side);
+    const int menuHeight = menuBar()->sizeHint().height();
+    setFixedSize(side, side + menuHeight);
+    placeOnScreen();
+}
+
+void Tcirfrm::placeOnScreen()
+{
+    const QScreen* s = screen();
+    if (!s) return;
+    const QRect area = s->geometry();
+    const QRect outer = frameGeometry();
+    move(area.left() + area.width() - outer.width(), area.top() + area.height() - outer.height());
+}
+
+void Tcirfrm::changed()
+{
+    view_->update();
+    emit pictureChanged();
+}
+
+void Tcirfrm::Redisp()
+{
+    wheel_.Redisp(ws_.chart(), ws_.wheelFrame());
+    changed();
+}
+
+void Tcirfrm::redrawFromFrame()
+{
+    const core::ChartRecord& chart = ws_.chart();
+    wheel_.redraw(chart, ws_.wheelFrame(), sectorOfSign(chart, 1) != 0);
+    changed();
+}
+
+void Tcirfrm::RedispClick()
+{
+    Redisp();
+}
+
+void Tcirfrm::SeizaKigoClick()
+{
+    ws_.signStyle() = SignStyle::Symbol;
+    wheel_.setSignStyle(SignStyle::Symbol);
+    ws_.services().messages->information(symbolStyleMessage);
+    wheel_.placeSigns(ws_.chart(), ws_.wheelFrame());
+    changed();
+}
+
+void Tcirfrm::SeizaPicDispClick()
+{
+    ws_.signStyle() = SignStyle::Picture;
+    wheel_.setSignStyle(SignStyle::Picture);
+    ws_.services().messages->information(pictureStyleMessage);
+    Redisp();
+}
+
+void Tcirfrm::AngleDspClick()
+{
+    wheel_.drawAngleBands(ws_.wheelFrame());
+    changed();
+}
+
+void Tcirfrm::moji_dispClick()
+{
+    wheel_.showBodyTexts(ws_.chart());
+    changed();
+}
+
+void Tcirfrm::N3Click()
+{
+    hide();
+    setWindowWidth(platform::roundHalfEven(0.8 * width_));
+    Redisp();
+    show();
+}
+
+void Tcirfrm::N4Click()
+{
+    hide();
+    setWindowWidth(screenHeight() - 80);
+    Redisp();
+    show();
+}
+
+void Tcirfrm::koseiDispClick()
+{
+    wheel_.showFixedStars(ws_.chart(), ws_.wheelFrame());
+    changed();
+}
+
+void Tcirfrm::KoseiUnDispClick()
+{
+    wheel_.hideFixedStars();
+    changed();
+}
+
+void Tcirfrm::KoseiDetailClick()
+{
+    if (!starWindow_) starWindow_ = new FixedStarWindow(this);
+    starWindow_->show();
+    starWindow_->raise();
+}
+
+void Tcirfrm::AlabicDspClick()
+{
+    wheel_.showArabicParts();
+    changed();
+}
+
+void Tcirfrm::AlabicUnDspClick()
+{
+    wheel_.hideArabicParts();
+    changed();
+}
+
+void Tcirfrm::SyukuDspClick()
+{
+    wheel_.showMansions(ws_.chart(), ws_.wheelFrame());
+    changed();
+}
+
+void Tcirfrm::Undsp27Click()
+{
+    wheel_.hideMansions();
+    changed();
+}
+
+void Tcirfrm::asp2hardClick()
+{
+    const auto pairs = western::twoBodyAspectPairs(ws_.aspectMatrix(), western::AspectClass::Hard);
+    wheel_.drawAspectLines(ws_.chart(), ws_.wheelFrame(), pairs);
+    changed();
+}
+
+void Tcirfrm::asp2softClick()
+{
+    const auto pairs = western::twoBodyAspectPairs(ws_.aspectMatrix(), western::AspectClass::Soft);
+    wheel_.drawAspectLines(ws_.chart(), ws_.wheelFrame(), pairs);
+    changed();
+}
+
+void Tcirfrm::drawFigures(const std::string& name)
+{
+    for (const std::vector<int>& figure : figures_[name]()) {
+        wheel_.drawPatternSides(ws_.chart(), ws_.wheelFrame(), figure);
+    }
+    changed();
+}
+
+void Tcirfrm::Close1Click()
+{
+    close();
+}
+
+}  // namespace celmora::graphics

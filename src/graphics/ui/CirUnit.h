@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+// Copyright (C) 2026 Celmora developers
+#pragma once
+
+// The natal wheel window "出生図".
+//
+//   in:  the Workstation's main ChartRecord, its wheel frame and natal aspect flags
+//   out: the wheel on screen (a NatalWheel painted by WheelView) and its menu commands
+//
+// The window computes nothing itself: redisplay goes through NatalWheel::Redisp, the
+// aspect commands ask the Western analysis which pairs to draw. Commands of other
+// readings (classification, midpoints, Sabian symbols, harmonics, composite patterns)
+// stay disabled until their screens attach their actions.
+//
+// Size: the image is square with side W = window width − 7; the window is W + 49
+// high and sits in the bottom-right corner of the screen. It never gets narrower
+// than minimumWindowWidth, where the wheel's rings still come out in order.
+
+#include "graphics/NatalWheel.h"
+
+#include <QMainWindow>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+class QAction;
+
+namespace celmora::app {
+class Workstation;
+}
+
+namespace celmora::graphics {
+
+class WheelView;
+
+class Tcirfrm : public QMainWindow {
+    Q_OBJECT
+
+public:
+    static constexpr int frameAllowance = 7;    // window width − image side
+    static constexpr int heightAllowance = 49;  // window height − image side
+    static constexpr int minimumWindowWidth = WheelGeometry::minimumSide + frameAllowance;
+
+    explicit Tcirfrm(app::Workstation& workstation, QWidget* parent = nullptr);
+    ~Tcirfrm() override;
+
+    NatalWheel& wheel() { return wheel_; }
+    WheelView* view() const { return view_; }
+    // The window size of the layout rule (the image is windowWidth() − 7 square).
+    int windowWidth() const { return width_; }
+    int windowHeight() const { return width_ - frameAllowance + heightAllowance; }
+    // Sets the width (never below minimumWindowWidth), the height from it, and moves the
+    // window into the bottom-right corner of its screen. Takes effect at the next redisplay.
+    void setWindowWidth(int width);
+
+    // `Redisp` on the main chart: frame, chart angles, separations and a fresh picture.
+    void Redisp();
+    // A fresh picture from the frame the Diagnose run has just computed.
+    void redrawFromFrame();
+
+    // Menu items by the handler's name without "Click" ("Redisp", "N3", "asp2hard", ...).
+    QAction* action(const std::string& name) const;
+    // Connects a command that belongs to another reading and enables its menu item:
+    // "wakuseibunrui", "Harmo", "N5", "Seisubai", "Bunkatu".
+    void setCommand(const std::string& name, std::function<void()> command);
+    // The composite-pattern figures (body numbers, each a closed figure) that
+    // "keytriaspect", "alltriaspect", "keysquaspect" and "allsquaaspect" draw.
+    using FigureSource = std::function<std::vector<std::vector<int>>()>;
+    void setFigureSource(const std::string& name, FigureSource source);
+
+    void RedispClick();
+    void SeizaKigoClick();
+    void SeizaPicDispClick();
+    void AngleDspClick();
+    void moji_dispClick();
+    void N3Click();
+    void N4Click();
+    void koseiDispClick();
+    void KoseiUnDispClick();
+    void KoseiDetailClick();
+    void AlabicDspClick();
+    void AlabicUnDspClick();
+    void SyukuDspClick();
+    void Undsp27Click();
+    void asp2hardClick();
+    void asp2softClick();
+    void Close1Click();
+
+signals:
+    // The picture changed (redisplay or a drawing command).
+    void pictureChanged();
+
+private:
+    void buildMenus();
+    QAction* addCommand(QMenu* menu, const char* caption, const std::string& name, void (Tcirfrm::*handler)());
+    QAction* addHook(QMenu* menu, const char* caption, const std::string& name);
+    void drawFigures(const std::string& name);
+    void placeOnScreen();
+    int screenHeight() const;
+    void changed();
+
+    app::Workstation& ws_;
+    NatalWheel wheel_;
+    WheelView* view_ = nullptr;
+    int width_ = 0;
+    std::map<std::string, QAction*> actions_;
+    std::map<std::string, std::function<void()>> commands_;
+    std::map<std::string, FigureSource> figures_;
+    QWidget* starWindow_ = nullptr;
+};
+
+}  // namespace celmora::graphics

@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+// Copyright (C) 2026 Celmora developers
+#include "records/ui/PersonSearchPanel.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "platform/EventBoundary.h"
+#include "records/PersonTable.h"
+#include "records/ui/PersonGridModel.h"
+
+namespace celmora::records {
+
+namespace {
+
+constexpr int rowHeight = 20;
+
+}  // namespace
+
+PersonSearchPanel::PersonSearchPanel(PersonTable& persons, platform::Messages& messages, const Names& names,
+                                     std::vector<PersonGridColumn> columns, QWidget* parent)
+    : QWidget(parent), persons_(persons), messages_(messages)
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    topRow_ = new QHBoxLayout();
+    searchBox_ = new QLineEdit(this);
+    searchBox_->setObjectName(names.searchBox);
+    searchBox_->setToolTip("検索したい名前を入力します");
+    searchBox_->setMaximumWidth(160);
+    searchButton_ = new QPushButton("氏名検索", this);
+    searchButton_->setObjectName(names.searchButton);
+    topRow_->addWidget(searchBox_);
+    topRow_->addWidget(searchButton_);
+    topRow_->addStretch(1);
+    layout->addLayout(topRow_);
+
+    model_ = new PersonGridModel(persons_, std::move(columns), messages_, false, this);
+    grid_ = new QTableView(this);
+    grid_->setObjectName(names.grid);
+    grid_->setModel(model_);
+    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->verticalHeader()->setDefaultSectionSize(rowHeight);
+    grid_->verticalHeader()->setFixedWidth(14);  // the row indicator column
+    grid_->horizontalHeader()->setHighlightSections(false);
+    // The layout's widths are tight (40 px for "さそり"): clip as a grid does, no "…".
+    grid_->setTextElideMode(Qt::ElideNone);
+    grid_->setWordWrap(false);
+    grid_->horizontalHeader()->setMinimumSectionSize(8);  // the narrow columns are 23 px
+    for (int c = 0; c < model_->columnCount(); ++c) {
+        grid_->setColumnWidth(c, model_->columns()[static_cast<std::size_t>(c)].width);
+    }
+    layout->addWidget(grid_, 1);
+
+    connect(searchButton_, &QPushButton::clicked, this, &PersonSearchPanel::search);
+    connect(searchBox_, &QLineEdit::returnPressed, this, &PersonSearchPanel::search);
+    connect(model_, &PersonGridModel::currentRowChanged, this, &PersonSearchPanel::showCurrentRow);
+    connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& current) {
+        if (current.isValid()) gridRowChosen(current.row());
+    });
+    // After a reset the view has no current row: show the list's again.
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] { showCurrentRow(persons_.currentRow()); });
+    showCurrentRow(persons_.currentRow());
+}
+
+void PersonSearchPanel::addLeadingWidget(QWidget* widget)
+{
+    topRow_->insertWidget(0, widget);
+}
+
+void PersonSearchPanel::search()
+{
+    platform::guarded(messages_, [&] { persons_.searchName(searchBox_->text().toStdString()); });
+}
+
+void PersonSearchPanel::showCurrentRow(int row)
+{
+    syncing_ = true;
+    if (row >= 0 && row < model_->rowCount()) {
+        const QModelIndex index = model_->index(row, 0);
+        grid_->selectionModel()->setCurrentIndex(index,
+                                                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        grid_->scrollTo(index);
+    } else {
+        grid_->selectionModel()->clear();
+    }
+    syncing_ = false;
+}
+
+void PersonSearchPanel::gridRowChosen(int row)
+{
+    if (syncing_ || row == persons_.currentRow()) return;
+    // A refused value keeps the cursor on its row; the grid goes back to it.
+    if (!platform::guarded(messages_, [&] { persons_.moveToRow(row); })) showCurrentRow(persons_.currentRow());
+}
+
+}  // namespace celmora::records

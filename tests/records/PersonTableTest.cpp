@@ -1,0 +1,306 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+// Copyright (C) 2026 Celmora developers
+#include <algorithm>
+#include <filesystem>
+
+#include "PersonFixture.h"
+#include "platform/Errors.h"
+#include "platform/TempDir.h"
+#include "records/PersonIndexes.h"
+
+namespace celmora::records_test {
+namespace {
+
+using ::testing::ElementsAre;
+
+TEST(PersonTableFiles, FirstStartCreatesBothListsEmptyOnDisk)
+{
+    testing::TempDir dir;
+    auto engine = platform::makeSqliteTableEngine();
+    PersonTable persons(*engine, dir / "jinmei");
+    persons.createMissingLists();
+    persons.open(PersonList::First);
+
+    EXPECT_TRUE(std::filesystem::is_regular_file(dir / "jinmei/人名DB.db"));
+    EXPECT_TRUE(std::filesystem::is_regular_file(dir / "jinmei/人名2DB.db"));
+    // An empty list offers one new row to type into; nothing is stored yet.
+    EXPECT_EQ(persons.rowCount(), 1);
+    EXPECT_TRUE(persons.newRowPending());
+    EXPECT_TRUE(persons.openReader()->isEmpty());
+}
+
+TEST(PersonTableFiles, TypedRowSurvivesReopeningFromDisk)
+{
+    testing::TempDir dir;
+    auto engine = platform::makeSqliteTableEngine();
+    {
+        PersonTable persons(*engine, dir / "jinmei");
+        persons.open(PersonList::First);
+        persons.setField(fields::name, "山田花子");
+        persons.setField(fields::year, "1959");
+        persons.open(PersonList::Second);  // switching lists saves the typed row
+    }
+    PersonTable again(*engine, dir / "jinmei");
+    again.open(PersonList::First);
+    EXPECT_EQ(again.field(fields::name), "山田花子");
+    EXPECT_EQ(again.field(fields::year), "1959");
+    EXPECT_EQ(again.integerField(fields::no), 1);
+}
+
+TEST(PersonTableFiles, ForeignTableIsRefused)
+{
+    auto engine = platform::makeMemoryTableEngine();
+    platform::TableDef other;
+    other.fields = {{"No", platform::FieldType::AutoInc, 0, false}, {"氏名", platform::FieldType::Text, 16, false}};
+    engine->create("/p", "人名DB", other);
+    PersonTable persons(*engine, "/p");
+    EXPECT_THROW(persons.open(PersonList::First), platform::TableError);
+
+    persons.open(PersonList::Second);
+    persons.setField(fields::name, "花子");
+    EXPECT_THROW(persons.open(PersonList::First), platform::TableError);
+    EXPECT_EQ(persons.list(), PersonList::Second);  // still open, the typed row saved
+    EXPECT_EQ(persons.field(fields::name), "花子");
+}
+
+class PersonTableTest : public PersonFixture {};
+
+TEST_F(PersonTableTest, OpeningReCreatesTheNineIndexes)
+{
+    // A file whose "SUN" index was made on another field (say by an older copy).
+    auto table = engine->create("/persons", "人名2DB", PersonTable::definition());
+    table->addIndex("SUN", "月");
+    for (auto [name, sun, moon] : {std::tuple{"a", "獅子", "牡羊"}, std::tuple{"b", "牡羊", "獅子"}}) {
+        table->append();
+        table->setText("氏名", name);
+        table->setText("太陽", sun);
+        table->setText("月", moon);
+        table->post();
+    }
+    table.reset();
+
+    persons.open(PersonList::Second);
+    auto names = persons.cursor().indexNames();
+    for (const auto& index : records::personIndexes) {
+        EXPECT_NE(std::find(names.begin(), names.end(), index.name), names.end()) << index.name;
+    }
+    persons.setOrder("SUN");
+    EXPECT_THAT(column(fields::name), ElementsAre("b", "a"));  // by 太陽: 牡羊 before 獅子 in code order
+}
+
+struct SearchCase {
+    const char* label;
+    const char* text;
+    const char* expected;
+};
+
+class NameSearch : public PersonTableTest, public ::testing::WithParamInterface<SearchCase> {};
+
+TEST_P(NameSearch, GoesToTheNearestNameAndStaysInNameOrder)
+{
+    for (const char* name : {"Suzuki", "ABE", "伊藤", "Tanaka"}) add(name);
+    ASSERT_TRUE(persons.searchName(GetParam().text));
+    EXPECT_EQ(persons.field(fields::name), GetParam().expected);
+    EXPECT_EQ(persons.order(), "SIMEI");
+    EXPECT_THAT(column(fields::name), ElementsAre("ABE", "Suzuki", "Tanaka", "伊藤"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, NameSearch,
+    ::testing::Values(SearchCase{"Exact", "Tanaka", "Tanaka"}, SearchCase{"CaseIgnored", "suzuki", "Suzuki"},
+                      SearchCase{"Prefix", "T", "Tanaka"}, SearchCase{"BetweenNames", "Sz", "Tanaka"},
+                      SearchCase{"EmptyIsFirst", "", "ABE"}, SearchCase{"PastTheLastNameIsLastRow", "渡辺", "伊藤"}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(PersonTableTest, SearchOnAnEmptyListFindsNothing)
+{
+    EXPECT_FALSE(persons.searchName("山田"));
+}
+
+TEST_F(PersonTableTest, SwitchingListsAndBackShowsTheFirstRowOfEach)
+{
+    add("一郎");
+    add("二郎");
+    persons.last();
+    persons.setOrder("SIMEI");
+
+    persons.open(PersonList::Second);
+    EXPECT_EQ(persons.list(), PersonList::Second);
+    EXPECT_TRUE(persons.newRowPending());  // list 2 is empty
+    add("花子");
+
+    persons.open(PersonList::First);
+    EXPECT_EQ(persons.field(fields::name), "一郎");
+    EXPECT_EQ(persons.currentRow(), 0);
+    EXPECT_EQ(persons.order(), "");  // entry order again
+    EXPECT_EQ(persons.rowCount(), 2);
+    persons.open(PersonList::Second);
+    EXPECT_THAT(column(fields::name), ElementsAre("花子"));
+}
+
+TEST_F(PersonTableTest, DeletingTheOnlyRowLeavesAnEmptyListAndTheNextEditCreatesARow)
+{
+    add("一郎");
+    persons.deleteCurrent();
+    EXPECT_TRUE(persons.openReader()->isEmpty());
+    EXPECT_EQ(persons.rowCount(), 0);
+    EXPECT_EQ(persons.currentRow(), -1);
+    EXPECT_EQ(persons.field(fields::name), "");
+
+    persons.setField(fields::name, "二郎");
+    EXPECT_TRUE(persons.newRowPending());
+    persons.first();  // moving away saves what was typed
+    EXPECT_THAT(column(fields::name), ElementsAre("二郎"));
+    EXPECT_EQ(persons.integerField(fields::no), 2);  // numbers are never given twice
+}
+
+TEST_F(PersonTableTest, DeletingMovesToTheNextRow)
+{
+    for (const char* name : {"a", "b", "c"}) add(name);
+    persons.first();
+    persons.next();
+    persons.deleteCurrent();
+    EXPECT_EQ(persons.field(fields::name), "c");
+    EXPECT_THAT(column(fields::name), ElementsAre("a", "c"));
+}
+
+TEST_F(PersonTableTest, UntouchedNewRowIsDroppedWhenMovingAway)
+{
+    add("一郎");
+    persons.appendNew();
+    EXPECT_EQ(persons.rowCount(), 2);
+    EXPECT_EQ(persons.currentRow(), 1);
+    persons.first();
+    EXPECT_EQ(persons.rowCount(), 1);
+    persons.appendNew();
+    persons.deleteCurrent();  // deleting the pending row drops only it
+    EXPECT_THAT(column(fields::name), ElementsAre("一郎"));
+}
+
+TEST_F(PersonTableTest, GridShowsTheEditBufferOfTheCurrentRow)
+{
+    add("一郎");
+    add("二郎");
+    persons.first();
+    persons.setField(fields::name, "三郎");
+    EXPECT_THAT(column(fields::name), ElementsAre("三郎", "二郎"));
+    EXPECT_EQ(persons.openReader()->text(fields::name), "一郎");  // not saved yet
+    persons.next();
+    EXPECT_EQ(persons.openReader()->text(fields::name), "三郎");
+}
+
+TEST_F(PersonTableTest, RefusedValueKeepsTheCursorOnTheRow)
+{
+    add("一郎");
+    add("二郎");
+    persons.first();
+    persons.setField(fields::year, "19590");  // five characters in a four-character field
+    EXPECT_THROW(persons.next(), platform::TableError);
+    EXPECT_EQ(persons.currentRow(), 0);
+    EXPECT_TRUE(persons.isEditing());
+}
+
+struct OrderCase {
+    const char* index;
+    const char* field;
+};
+
+class SortOrder : public PersonTableTest, public ::testing::WithParamInterface<OrderCase> {};
+
+TEST_P(SortOrder, RowsFollowTheIndexAndTheCurrentRowStays)
+{
+    // Values chosen so that each field orders the rows differently from entry order.
+    add("Sato", {{"年度", "1980"},
+                 {"太陽", "獅子"},
+                 {"月", "牡牛"},
+                 {"ASC", "天秤"},
+                 {"MC", "双子"},
+                 {"太陽HOUSE", "10"},
+                 {"惑星ポイント", "金星"}});
+    add("abe", {{"年度", "1950"},
+                {"太陽", "牡羊"},
+                {"月", "獅子"},
+                {"ASC", "牡羊"},
+                {"MC", "山羊"},
+                {"太陽HOUSE", "2"},
+                {"惑星ポイント", "火星"}});
+    add("Kato", {{"年度", "1965"},
+                 {"太陽", "山羊"},
+                 {"月", "乙女"},
+                 {"ASC", "獅子"},
+                 {"MC", "牡羊"},
+                 {"太陽HOUSE", "7"},
+                 {"惑星ポイント", "木星"}});
+    persons.first();
+    persons.next();
+    const std::string current = persons.field(fields::name);
+
+    persons.setOrder(GetParam().index);
+    EXPECT_EQ(persons.field(fields::name), current);
+    const auto values = column(GetParam().field);
+    const bool numeric = std::string(GetParam().field) == "太陽HOUSE" || std::string(GetParam().field) == "No";
+    for (std::size_t i = 1; i < values.size(); ++i) {
+        if (numeric) {
+            EXPECT_LE(std::stoi(values[i - 1]), std::stoi(values[i]));
+        } else {
+            std::string a = values[i - 1], b = values[i];
+            std::transform(a.begin(), a.end(), a.begin(), ::tolower);
+            std::transform(b.begin(), b.end(), b.begin(), ::tolower);
+            EXPECT_LE(a, b);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(NineIndexes, SortOrder,
+                         ::testing::Values(OrderCase{"NO", "No"}, OrderCase{"SIMEI", "氏名"}, OrderCase{"YY", "年度"},
+                                           OrderCase{"SUN", "太陽"}, OrderCase{"MOON", "月"}, OrderCase{"ASC", "ASC"},
+                                           OrderCase{"MC", "MC"}, OrderCase{"SUNHOUSE", "太陽HOUSE"},
+                                           OrderCase{"POINT", "惑星ポイント"}),
+                         [](const auto& info) { return std::string(info.param.index); });
+
+TEST_F(PersonTableTest, SortItemsNameExistingIndexesAndEndWithEntryOrder)
+{
+    EXPECT_EQ(records::sortItems.back().index, records::entryOrderIndex);
+    for (const auto& item : records::sortItems) EXPECT_NO_THROW(persons.setOrder(item.index)) << item.index;
+}
+
+TEST_F(PersonTableTest, FindNameIsExactAndKeepsTheOrder)
+{
+    for (const char* name : {"Sato", "Abe", "Kato"}) add(name);
+    persons.setOrder("NO");
+    EXPECT_TRUE(persons.findName("abe"));
+    EXPECT_EQ(persons.field(fields::name), "Abe");
+    EXPECT_EQ(persons.order(), "NO");
+    EXPECT_FALSE(persons.findName("Ab"));
+    EXPECT_EQ(persons.field(fields::name), "Abe");
+}
+
+TEST_F(PersonTableTest, BirthplaceScreenWritesTimeDiffAndAreaAndSaves)
+{
+    add("一郎");
+    persons.setTimeDiffAndArea("+19", "東京");
+    EXPECT_FALSE(persons.isEditing());
+    auto reader = persons.openReader();
+    EXPECT_EQ(reader->text(fields::timeDiff), "+19");
+    EXPECT_EQ(reader->text(fields::area1), "東京");
+    EXPECT_EQ(persons.area1(), "東京");
+}
+
+TEST_F(PersonTableTest, ListenersHearOneNoticePerBatch)
+{
+    add("一郎");
+    std::vector<records::PersonTableChange> heard;
+    const int id = persons.addListener([&](records::PersonTableChange c) { heard.push_back(c); });
+    {
+        PersonTable::BatchedChanges batch(persons);
+        persons.setField(fields::tel, "03");
+        persons.setField(fields::fax, "04");
+    }
+    persons.post();
+    persons.removeListener(id);
+    persons.setField(fields::tel, "05");
+    EXPECT_THAT(heard, ElementsAre(records::PersonTableChange::CurrentEdited, records::PersonTableChange::Rows));
+}
+
+}  // namespace
+}  // namespace celmora::records_test
