@@ -37,6 +37,7 @@ void attachChartCoreScreens(Tinpfrm& window)
 
     auto* worksheet = new core::TCre_datafrm(ws.datacalc(), *ws.services().messages, &window);
     worksheet->setWindowFlag(Qt::Window);
+    worksheet->resize(560, 760);
     auto* custom = new TDBCustomfrm(*ws.services().settings, worksheet, &window);
     QPushButton* dbcustom = window.topButton("dbcustom");
     QObject::connect(dbcustom, &QPushButton::clicked, custom, [custom] {
