@@ -15,11 +15,8 @@
 #include "core/situkohyodb.h"
 #include "platform/Clock.h"
 #include "platform/Messages.h"
-#include "platform/ProgramStart.h"
-#include "platform/Services.h"
-#include "platform/Settings.h"
-#include "platform/Sound.h"
 #include "platform/Table.h"
+#include "support/TestServices.h"
 
 #include <benchmark/benchmark.h>
 
@@ -28,25 +25,6 @@
 namespace {
 
 using namespace celmora;
-
-struct Bench {
-    Bench() : tables(platform::makeSqliteTableEngine()), clock(platform::Date{2024, 6, 15}), services{platform::ProgramDir(CELMORA_PROGRAM_DIR, CELMORA_PROGRAM_DIR)}
-    {
-        services.tables = tables.get();
-        services.settings = &settings;
-        services.messages = &messages;
-        services.clock = &clock;
-        services.sound = &sound;
-        services.programs = &programs;
-    }
-    std::unique_ptr<platform::TableEngine> tables;
-    platform::MemorySettings settings;
-    platform::RecordingMessages messages;
-    platform::FixedClock clock;
-    platform::RecordingSound sound;
-    platform::RecordingProgramStart programs;
-    platform::Services services;
-};
 
 bool haveData()
 {
@@ -60,7 +38,8 @@ void runDiagnose(benchmark::State& state, bool reopenYear, bool reopenHouses)
         state.SkipWithError("no installed ephemeris and house tables in the program folder");
         return;
     }
-    Bench bench;
+    testing::TestServices bench(platform::ProgramDir(CELMORA_PROGRAM_DIR, CELMORA_PROGRAM_DIR),
+                                platform::makeSqliteTableEngine(), platform::Date{2024, 6, 15});
     core::TDatacalc1 datacalc(bench.messages);
     core::Tmandata mandata;
     core::Tkoyomifrm koyomi(bench.services, datacalc, mandata.chart());

@@ -58,11 +58,12 @@ function(celmora_add_qtest name)
 endfunction()
 
 # celmora_add_bench(NAME SOURCES ... DEPS ...)
+# Benchmarks share the tests' doubles (tests/support), so tests/ is on their include path.
 function(celmora_add_bench name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
-  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE CELMORA_PROGRAM_DIR="${CELMORA_PROGRAM_DIR}"
     CELMORA_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} benchmark::benchmark benchmark::benchmark_main)

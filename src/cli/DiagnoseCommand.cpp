@@ -9,11 +9,11 @@
 #include "cli/ChartJson.h"
 #include "cli/CliCommand.h"
 #include "cli/CliSession.h"
+#include "cli/CommandReport.h"
 #include "cli/PersonOptions.h"
 #include "core/BirthInput.h"
 #include "core/DiagnosisRun.h"
 #include "core/JisaUnit.h"
-#include "platform/EventBoundary.h"
 
 #include <ostream>
 
@@ -104,31 +104,19 @@ int runDiagnose(CliSession& session, const std::vector<std::string>& args, std::
     // Only a stored person's row is written, and only when asked to.
     workstation.setPersonWriteBack(person.save);
 
-    nlohmann::ordered_json result = nlohmann::ordered_json::object();
-    result["command"] = "diagnose";
-    int status = exitcode::completed;
-    std::string error;
-    try {
+    CommandReport report(session, "diagnose");
+    report.guard([&] {
         if (person.person) input = selectPerson(workstation.persons(), person, session.messages());
-        status = input && workstation.run().run(*input) ? exitcode::completed : exitcode::refused;
-    } catch (const platform::CommandError& e) {
-        status = exitcode::error;
-        error = e.what();
-    } catch (const std::exception& e) {
-        status = exitcode::error;
-        error = platform::internalErrorText(e.what());
-    }
-    result["status"] = status == exitcode::completed ? "completed" : status == exitcode::refused ? "refused" : "error";
-    if (!error.empty()) result["error"] = error;
-    result["messages"] = session.messagesJson();
+        if (!input || !workstation.run().run(*input)) report.refuse();
+    });
+    report.addOutcome();
     const core::DiagnosisLabels& labels = workstation.run().labels();
-    result["labels"] = {{"namlbl", labels.namlbl}, {"koseijilbl", labels.koseijilbl}, {"syuseiji", labels.syuseiji}};
-    if (person.person && input) result["person"] = personRowJson(workstation.persons().cursor());
-    result["chart"] = chartToJson(workstation.chart());
-    result["wheel"] = wheelToJson(workstation.wheelFrame(), workstation.aspectMatrix());
-    out << dumpJson(result) << '\n';
-    if (!error.empty()) err << error << '\n';
-    return status;
+    report.json["labels"] = {
+        {"namlbl", labels.namlbl}, {"koseijilbl", labels.koseijilbl}, {"syuseiji", labels.syuseiji}};
+    if (person.person && input) report.json["person"] = personRowJson(workstation.persons().cursor());
+    report.json["chart"] = chartToJson(workstation.chart());
+    report.json["wheel"] = wheelToJson(workstation.wheelFrame(), workstation.aspectMatrix());
+    return report.print(out, err);
 }
 
 }  // namespace

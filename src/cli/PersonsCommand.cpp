@@ -11,6 +11,7 @@
 #include "app/Workstation.h"
 #include "cli/CliCommand.h"
 #include "cli/CliSession.h"
+#include "cli/CommandReport.h"
 #include "cli/PersonOptions.h"
 #include "core/BirthInput.h"
 #include "platform/EventBoundary.h"
@@ -87,13 +88,11 @@ int runPersons(CliSession& session, const std::vector<std::string>& commandArgs,
     workstation.setPersonWriteBack(false);
     records::PersonTable& persons = workstation.persons();
 
-    Json result = Json::object();
-    result["command"] = "persons";
+    CommandReport report(session, "persons");
+    Json& result = report.json;
     result["action"] = action;
     result["list"] = static_cast<int>(list);
-    int status = exitcode::completed;
-    std::string error;
-    try {
+    report.guard([&] {
         persons.open(list);
         if (action == "list") {
             result["rows"] = allRows(persons);
@@ -124,26 +123,15 @@ int runPersons(CliSession& session, const std::vector<std::string>& commandArgs,
             try {
                 result["imported"] = records::importPersonsCsv(persons, csv);
             } catch (const records::CsvFormatError& e) {
-                status = exitcode::refused;
-                error = e.what();
+                report.refuse(e.what());
                 result["line"] = e.line();
             }
             result["file"] = file;
             result["count"] = persons.openReader()->recordCount();
         }
-    } catch (const platform::CommandError& e) {
-        status = exitcode::error;
-        error = e.what();
-    } catch (const std::exception& e) {
-        status = exitcode::error;
-        error = platform::internalErrorText(e.what());
-    }
-    result["status"] = status == exitcode::completed ? "completed" : status == exitcode::refused ? "refused" : "error";
-    if (!error.empty()) result["error"] = error;
-    result["messages"] = session.messagesJson();
-    out << dumpJson(result) << '\n';
-    if (!error.empty()) err << error << '\n';
-    return status;
+    });
+    report.addOutcome();
+    return report.print(out, err);
 }
 
 }  // namespace

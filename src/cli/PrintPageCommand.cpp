@@ -6,10 +6,7 @@
 // name is that of the chart diagnosed first: a stored person (--person) or birth
 // options as for diagnose; without either it is empty. Prints JSON.
 
-#include <QByteArray>
-#include <QGuiApplication>
 #include <fstream>
-#include <memory>
 #include <optional>
 #include <ostream>
 #include <sstream>
@@ -17,6 +14,8 @@
 #include "app/Workstation.h"
 #include "cli/CliCommand.h"
 #include "cli/CliSession.h"
+#include "cli/CommandReport.h"
+#include "cli/GuiApplication.h"
 #include "cli/PersonOptions.h"
 #include "core/BirthInput.h"
 #include "core/DiagnosisRun.h"
@@ -87,20 +86,6 @@ std::vector<std::string> splitLines(const std::string& text)
     return lines;
 }
 
-// Printing needs the toolkit's font system; without a display it runs offscreen.
-std::unique_ptr<QGuiApplication> makeGuiApplication()
-{
-    if (QGuiApplication::instance() != nullptr) return nullptr;
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
-    }
-    static int argc = 1;
-    static char name[] = "celmora-cli";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
-
 int runPrintPage(CliSession& session, const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     std::vector<std::string> rest = args;
@@ -126,43 +111,32 @@ int runPrintPage(CliSession& session, const std::vector<std::string>& args, std:
     app::Workstation workstation(session.services());
     workstation.setPersonWriteBack(false);
 
-    nlohmann::ordered_json result = nlohmann::ordered_json::object();
-    result["command"] = "print-page";
-    int status = exitcode::completed;
-    std::string error;
-    try {
+    CommandReport report(session, "print-page");
+    nlohmann::ordered_json& result = report.json;
+    report.guard([&] {
         if (person.person) birth = selectPerson(workstation.persons(), person, session.messages());
-        if (person.person && !birth) status = exitcode::refused;
-        if (status == exitcode::completed && birth && !workstation.run().run(*birth)) status = exitcode::refused;
-        if (status == exitcode::completed) {
+        if (person.person && !birth) report.refuse();
+        if (report.completed() && birth && !workstation.run().run(*birth)) report.refuse();
+        if (report.completed()) {
+            // Printing needs the toolkit's font system.
             const auto app = makeGuiApplication();
             auto printer = platform::makePdfPrinter(page.pdf, platform::PaperKind::A4);
-            print::TQRForm1 report(printer->qprinter(), workstation.chart());
-            if (!report.PrintReadingPage(page.nameLine, splitLines(body))) {
+            print::TQRForm1 form(printer->qprinter(), workstation.chart());
+            if (!form.PrintReadingPage(page.nameLine, splitLines(body))) {
                 throw platform::CommandError("ファイル「" + page.pdf + "」に書き出せませんでした。");
             }
             result["pdf"] = page.pdf;
-            result["pages"] = report.printedPageLabels().size();
+            result["pages"] = form.printedPageLabels().size();
             nlohmann::ordered_json labels = nlohmann::ordered_json::array();
-            for (const QString& label : report.printedPageLabels()) labels.push_back(label.toStdString());
+            for (const QString& label : form.printedPageLabels()) labels.push_back(label.toStdString());
             result["pageLabels"] = labels;
-            result["QRname"] = report.QRname().toStdString();
-            result["QRbirth"] = report.QRbirth().toStdString();
-            result["QRLogo"] = report.QRLogo().toStdString();
+            result["QRname"] = form.QRname().toStdString();
+            result["QRbirth"] = form.QRbirth().toStdString();
+            result["QRLogo"] = form.QRLogo().toStdString();
         }
-    } catch (const platform::CommandError& e) {
-        status = exitcode::error;
-        error = e.what();
-    } catch (const std::exception& e) {
-        status = exitcode::error;
-        error = platform::internalErrorText(e.what());
-    }
-    result["status"] = status == exitcode::completed ? "completed" : status == exitcode::refused ? "refused" : "error";
-    if (!error.empty()) result["error"] = error;
-    result["messages"] = session.messagesJson();
-    out << dumpJson(result) << '\n';
-    if (!error.empty()) err << error << '\n';
-    return status;
+    });
+    report.addOutcome();
+    return report.print(out, err);
 }
 
 }  // namespace

@@ -11,18 +11,15 @@
 #include "cli/ChartJson.h"
 #include "cli/CliCommand.h"
 #include "cli/CliSession.h"
+#include "cli/CommandReport.h"
+#include "cli/GuiApplication.h"
 #include "core/BirthInput.h"
 #include "core/ChartRecord.h"
 #include "core/DiagnosisRun.h"
 #include "graphics/NatalWheel.h"
-#include "platform/EventBoundary.h"
 #include "platform/qt/FileOutput.h"
 #include "western/AspectUnit1.h"
 
-#include <QByteArray>
-#include <QGuiApplication>
-
-#include <memory>
 #include <optional>
 #include <ostream>
 
@@ -129,20 +126,6 @@ WheelOptions takeWheelOptions(std::vector<std::string>& args)
     return o;
 }
 
-// Drawing needs the toolkit's font system; without a display it runs offscreen.
-std::unique_ptr<QGuiApplication> makeGuiApplication()
-{
-    if (QGuiApplication::instance()) return nullptr;
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
-    }
-    static int argc = 1;
-    static char name[] = "celmora-cli";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
-
 void applyDisplayOptions(graphics::NatalWheel& wheel, app::Workstation& ws, const WheelOptions& o)
 {
     const core::ChartRecord& chart = ws.chart();
@@ -187,17 +170,11 @@ int runWheel(CliSession& session, const std::vector<std::string>& args, std::ost
     workstation.setPersonWriteBack(false);
     workstation.signStyle() = options.style;
 
-    nlohmann::ordered_json result = nlohmann::ordered_json::object();
-    result["command"] = "wheel";
-    int status = exitcode::completed;
-    std::string error;
-    const auto recordError = [&](const std::string& text) {
-        status = exitcode::error;
-        error = text;
-    };
-    try {
-        if (!workstation.run().run(input)) status = exitcode::refused;
-        if (status == exitcode::completed) {
+    CommandReport report(session, "wheel");
+    report.guard([&] {
+        if (!workstation.run().run(input)) report.refuse();
+        if (report.completed()) {
+            // Drawing needs the toolkit's font system.
             const auto app = makeGuiApplication();
             graphics::NatalWheel wheel(session.services().dirs, session.messages());
             wheel.setSignStyle(options.style);
@@ -205,24 +182,16 @@ int runWheel(CliSession& session, const std::vector<std::string>& args, std::ost
             const core::ChartRecord& chart = workstation.chart();
             wheel.redraw(chart, workstation.wheelFrame(), graphics::sectorOfSign(chart, 1) != 0);
             applyDisplayOptions(wheel, workstation, options);
-            if (!writeWheel(wheel, options)) recordError("ファイル「" + options.out + "」に書き出せませんでした。");
+            if (!writeWheel(wheel, options)) report.fail("ファイル「" + options.out + "」に書き出せませんでした。");
         }
-    } catch (const platform::CommandError& e) {
-        recordError(e.what());
-    } catch (const std::exception& e) {
-        recordError(platform::internalErrorText(e.what()));
+    });
+    report.addOutcome();
+    if (report.completed()) {
+        report.json["out"] = options.out;
+        report.json["size"] = options.side;
     }
-    result["status"] = status == exitcode::completed ? "completed" : status == exitcode::refused ? "refused" : "error";
-    if (!error.empty()) result["error"] = error;
-    result["messages"] = session.messagesJson();
-    if (status == exitcode::completed) {
-        result["out"] = options.out;
-        result["size"] = options.side;
-    }
-    result["wheel"] = wheelToJson(workstation.wheelFrame(), workstation.aspectMatrix());
-    out << dumpJson(result) << '\n';
-    if (!error.empty()) err << error << '\n';
-    return status;
+    report.json["wheel"] = wheelToJson(workstation.wheelFrame(), workstation.aspectMatrix());
+    return report.print(out, err);
 }
 
 }  // namespace

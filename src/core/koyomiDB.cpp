@@ -7,6 +7,7 @@
 #include "core/DataUnit1.h"
 #include "core/calc1Unit.h"
 #include "platform/Checked.h"
+#include "platform/ControlsDisabled.h"
 #include "platform/Errors.h"
 #include "platform/Messages.h"
 #include "platform/Services.h"
@@ -15,18 +16,6 @@
 namespace celmora::core {
 
 namespace {
-
-// Keeps the bound views of a table quiet for the duration of a lookup.
-class ControlsDisabled {
-public:
-    explicit ControlsDisabled(platform::Table& table) : table_(table) { table_.disableControls(); }
-    ~ControlsDisabled() { table_.enableControls(); }
-    ControlsDisabled(const ControlsDisabled&) = delete;
-    ControlsDisabled& operator=(const ControlsDisabled&) = delete;
-
-private:
-    platform::Table& table_;
-};
 
 struct SignDeg {
     int sign = 0;
@@ -115,7 +104,7 @@ bool Tkoyomifrm::get_planet(ChartRecord& record)
     if (!openYearTable(record.year)) return false;
     platform::Table& table = *table_;
     {
-        ControlsDisabled quiet(table);
+        platform::ControlsDisabled quiet(table);
 
         // The table is keyed by date; an impossible date (30 February) or a gap in
         // the data has no row, and the record keeps its previous positions.

@@ -6,6 +6,7 @@
 #include "core/DataUnit1.h"
 #include "core/calc1Unit.h"
 #include "platform/Checked.h"
+#include "platform/ControlsDisabled.h"
 #include "platform/Errors.h"
 #include "platform/Messages.h"
 #include "platform/Services.h"
@@ -14,17 +15,6 @@
 namespace celmora::core {
 
 namespace {
-
-class ControlsDisabled {
-public:
-    explicit ControlsDisabled(platform::Table& table) : table_(table) { table_.disableControls(); }
-    ~ControlsDisabled() { table_.enableControls(); }
-    ControlsDisabled(const ControlsDisabled&) = delete;
-    ControlsDisabled& operator=(const ControlsDisabled&) = delete;
-
-private:
-    platform::Table& table_;
-};
 
 std::string tableFileName(int no)
 {
@@ -113,7 +103,7 @@ bool Tsitukofrm::lookup(std::string_view t)
 bool Tsitukofrm::FindHouseCusps(std::string_view t, ChartRecord& record)
 {
     if (!lookup(t)) return false;
-    ControlsDisabled quiet(*table_);
+    platform::ControlsDisabled quiet(*table_);
     for (const CuspField& f : cuspFields) {
         record.houseSignName[f.house] = table_->text(f.signField);
         record.houseSign[f.house] = seiza2id(record.houseSignName[f.house]);
@@ -137,7 +127,7 @@ bool Tsitukofrm::FindHouseCusps(std::string_view t, ChartRecord& record)
 bool Tsitukofrm::FindNowAngles(ChartRecord& record)
 {
     if (!lookup(record.localSiderealTime)) return false;
-    ControlsDisabled quiet(*table_);
+    platform::ControlsDisabled quiet(*table_);
     for (const CuspField& f : cuspFields) {
         if (f.house != 1 && f.house != 10) continue;
         record.nowHouseSignName[f.house] = table_->text(f.signField);

@@ -11,6 +11,7 @@
 #include "core/ManData1.h"
 #include "core/situkohyodb.h"
 #include "platform/Errors.h"
+#include "support/TestServices.h"
 
 #include <gtest/gtest.h>
 

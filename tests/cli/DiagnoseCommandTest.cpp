@@ -4,6 +4,7 @@
 // celmora-cli diagnose, run as a program on a fixture program folder (and on the
 // installed data when the build has produced it).
 
+#include "cli/CliRunner.h"
 #include "core/FixtureTables.h"
 #include "platform/TempDir.h"
 
@@ -11,50 +12,14 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <sys/wait.h>
 
 namespace celmora {
 namespace {
 
 using Json = nlohmann::ordered_json;
-
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-    Json json;
-};
-
-std::string quoted(const std::string& arg)
-{
-    std::string q = "'";
-    for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-Outcome runCli(const std::vector<std::string>& args, const std::string& errFile)
-{
-    std::string command = quoted(std::string(CELMORA_PROGRAM_DIR) + "/celmora-cli");
-    for (const auto& a : args) command.append(" ").append(quoted(a));
-    command.append(" 2>").append(quoted(errFile));
-    Outcome o;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return o;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) o.out.append(buffer, n);
-    const int raw = ::pclose(pipe);
-    o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    std::ifstream in(errFile);
-    std::ostringstream err;
-    err << in.rdbuf();
-    o.err = err.str();
-    o.json = Json::parse(o.out, nullptr, false);
-    return o;
-}
+using testing::CliRun;
+using testing::runCli;
 
 class DiagnoseCommandTest : public ::testing::Test {
 protected:
@@ -71,7 +36,7 @@ protected:
                                   testing::houseRow("00.19.00", "かに", "9.00", "うお", "20.00")});
     }
 
-    Outcome diagnose(std::vector<std::string> args)
+    CliRun diagnose(std::vector<std::string> args)
     {
         args.insert(args.begin(), {"--program-dir", dir.path(), "--now", "2024/06/15", "diagnose"});
         return runCli(args, dir / "stderr.txt");
@@ -82,7 +47,7 @@ protected:
 
 TEST_F(DiagnoseCommandTest, PrintsTheWholeRecord)
 {
-    const Outcome o = diagnose({"--name", "試験", "--date", "1980/01/01", "--time", "09:05", "--sex", "男", "--place", "東京"});
+    const CliRun o = diagnose({"--name", "試験", "--date", "1980/01/01", "--time", "09:05", "--sex", "男", "--place", "東京"});
     ASSERT_EQ(o.status, 0) << o.err;
     ASSERT_FALSE(o.json.is_discarded()) << o.out;
     EXPECT_EQ(o.json["status"], "completed");
@@ -114,7 +79,7 @@ TEST_F(DiagnoseCommandTest, PrintsTheWholeRecord)
 
 TEST_F(DiagnoseCommandTest, MissingDayIsRefusedWithoutPositions)
 {
-    const Outcome o = diagnose({"--name", "試験", "--date", "1980/02/30", "--time", "12:00", "--place", "東京"});
+    const CliRun o = diagnose({"--name", "試験", "--date", "1980/02/30", "--time", "12:00", "--place", "東京"});
     EXPECT_EQ(o.status, 2) << o.err;
     EXPECT_EQ(o.json["status"], "refused");
     EXPECT_EQ(o.json["messages"], (Json{"1980/02/30 not found at Tkoyomifrm.get_planet."}));
@@ -124,7 +89,7 @@ TEST_F(DiagnoseCommandTest, MissingDayIsRefusedWithoutPositions)
 
 TEST_F(DiagnoseCommandTest, DiffOverridesThePlace)
 {
-    const Outcome o = diagnose({"--date", "1980/01/01", "--time", "09:05", "--place", "東京", "--diff", "+00"});
+    const CliRun o = diagnose({"--date", "1980/01/01", "--time", "09:05", "--place", "東京", "--diff", "+00"});
     EXPECT_EQ(o.status, 0) << o.err;
     EXPECT_EQ(o.json["chart"]["timeDiffText"], "+00");
     EXPECT_EQ(o.json["chart"]["localSiderealTime"], "15.48.00");
@@ -146,7 +111,7 @@ TEST_F(DiagnoseCommandTest, ErrorsAndRefusals)
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
-        const Outcome o = diagnose(r.args);
+        const CliRun o = diagnose(r.args);
         EXPECT_EQ(o.status, r.status) << o.out << o.err;
         if (r.status == 2) {
             ASSERT_EQ(o.json["messages"].size(), 1u);
@@ -173,9 +138,9 @@ TEST(DiagnoseCommandRealData, TokyoNewYear1980)
     }
     testing::TempDir tmp;
     // Installed data from the build, writable files (person lists) in a folder of our own.
-    const Outcome o = runCli({"--user-dir", tmp.path(), "--now", "2024/06/15", "diagnose", "--name", "試験", "--date",
-                              "1980/01/01", "--time", "09:05", "--sex", "男", "--place", "東京"},
-                             tmp / "stderr.txt");
+    const CliRun o = runCli({"--user-dir", tmp.path(), "--now", "2024/06/15", "diagnose", "--name", "試験", "--date",
+                             "1980/01/01", "--time", "09:05", "--sex", "男", "--place", "東京"},
+                            tmp / "stderr.txt");
     ASSERT_EQ(o.status, 0) << o.out << o.err;
     const Json& c = o.json["chart"];
     EXPECT_EQ(c["localSiderealTime"], "16.07.00");

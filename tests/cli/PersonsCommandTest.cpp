@@ -5,13 +5,11 @@
 // folder whose person lists start empty.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <fstream>
 #include <nlohmann/json.hpp>
-#include <sstream>
 
+#include "cli/CliRunner.h"
 #include "core/FixtureTables.h"
 #include "platform/TempDir.h"
 
@@ -19,27 +17,8 @@ namespace celmora {
 namespace {
 
 using Json = nlohmann::ordered_json;
-
-struct Outcome {
-    int status = -1;
-    std::string out;
-    Json json;
-};
-
-std::string quoted(const std::string& arg)
-{
-    std::string q = "'";
-    for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-std::string fileText(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using testing::CliRun;
+using testing::fileText;
 
 class PersonsCommandTest : public ::testing::Test {
 protected:
@@ -55,21 +34,10 @@ protected:
                                   testing::houseRow("15.48.00", "うお", "20.00", "射手", "28.00")});
     }
 
-    Outcome cli(std::vector<std::string> args)
+    CliRun cli(std::vector<std::string> args)
     {
         args.insert(args.begin(), {"--program-dir", dir.path(), "--now", "2024/06/15"});
-        std::string command = quoted(std::string(CELMORA_PROGRAM_DIR) + "/celmora-cli");
-        for (const auto& a : args) command.append(" ").append(quoted(a));
-        command.append(" 2>/dev/null");
-        Outcome o;
-        FILE* pipe = ::popen(command.c_str(), "r");
-        if (pipe == nullptr) return o;
-        char buffer[4096];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) o.out.append(buffer, n);
-        const int raw = ::pclose(pipe);
-        o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        o.json = Json::parse(o.out, nullptr, false);
-        return o;
+        return testing::runCli(args);
     }
 
     Json rows(const char* list = "1") { return cli({"persons", "list", "--list", list}).json["rows"]; }
@@ -79,8 +47,8 @@ protected:
 
 TEST_F(PersonsCommandTest, AddedPersonDiagnosedWithSaveShowsTheSummaryInTheList)
 {
-    const Outcome added = cli({"persons", "add", "--name", "試験花子", "--date", "1980/01/01", "--time", "09:05",
-                               "--sex", "女", "--place", "東京"});
+    const CliRun added = cli({"persons", "add", "--name", "試験花子", "--date", "1980/01/01", "--time", "09:05",
+                              "--sex", "女", "--place", "東京"});
     ASSERT_EQ(added.status, 0) << added.out;
     EXPECT_EQ(added.json["row"]["No"], 1);
     EXPECT_EQ(added.json["row"]["時差"], "+19");
@@ -94,7 +62,7 @@ TEST_F(PersonsCommandTest, AddedPersonDiagnosedWithSaveShowsTheSummaryInTheList)
     ASSERT_EQ(rows().size(), 1u);
     EXPECT_EQ(rows()[0]["太陽"], "");
 
-    const Outcome saved = cli({"diagnose", "--person", "試験花子", "--save"});
+    const CliRun saved = cli({"diagnose", "--person", "試験花子", "--save"});
     ASSERT_EQ(saved.status, 0) << saved.out;
     EXPECT_EQ(saved.json["chart"]["birthPlace"], "東京");  // read from the row's AREA1
     EXPECT_EQ(saved.json["chart"]["localSiderealTime"], "16.07.00");
@@ -110,7 +78,7 @@ TEST_F(PersonsCommandTest, AddedPersonDiagnosedWithSaveShowsTheSummaryInTheList)
 
 TEST_F(PersonsCommandTest, UnknownPersonIsRefused)
 {
-    const Outcome o = cli({"diagnose", "--person", "いない人", "--save"});
+    const CliRun o = cli({"diagnose", "--person", "いない人", "--save"});
     EXPECT_EQ(o.status, 2);
     EXPECT_EQ(o.json["messages"], (Json{"「いない人」は人名１にありません。"}));
     EXPECT_EQ(rows().size(), 0u);
@@ -123,7 +91,7 @@ TEST_F(PersonsCommandTest, CsvExportImportedIntoTheSecondListRoundTrips)
     cli({"diagnose", "--person", "試験花子", "--save"});
     ASSERT_EQ(cli({"persons", "export", dir / "one.csv"}).status, 0);
 
-    const Outcome imported = cli({"persons", "import", dir / "one.csv", "--list", "2"});
+    const CliRun imported = cli({"persons", "import", dir / "one.csv", "--list", "2"});
     ASSERT_EQ(imported.status, 0) << imported.out;
     EXPECT_EQ(imported.json["imported"], 2);
     ASSERT_EQ(cli({"persons", "export", dir / "two.csv", "--list", "2"}).status, 0);
@@ -134,7 +102,7 @@ TEST_F(PersonsCommandTest, CsvExportImportedIntoTheSecondListRoundTrips)
 TEST_F(PersonsCommandTest, MalformedCsvIsRefusedWholeWithItsLine)
 {
     std::ofstream(dir / "bad.csv") << "氏名,年度\n花子,1959\n太郎,1960,x\n";
-    const Outcome o = cli({"persons", "import", dir / "bad.csv"});
+    const CliRun o = cli({"persons", "import", dir / "bad.csv"});
     EXPECT_EQ(o.status, 2);
     EXPECT_EQ(o.json["line"], 3);
     EXPECT_NE(o.json["error"].get<std::string>().find("3行目"), std::string::npos);

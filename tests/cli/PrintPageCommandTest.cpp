@@ -4,13 +4,13 @@
 // celmora-cli print-page: a reading page into a PDF file, run as a program.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
+#include <utility>
 
+#include "cli/CliRunner.h"
 #include "core/FixtureTables.h"
 #include "platform/TempDir.h"
 
@@ -18,13 +18,6 @@ namespace celmora {
 namespace {
 
 using Json = nlohmann::ordered_json;
-
-std::string quoted(const std::string& arg)
-{
-    std::string q = "'";
-    for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
 
 class PrintPageCommandTest : public ::testing::Test {
 protected:
@@ -43,16 +36,8 @@ protected:
     std::pair<int, Json> cli(std::vector<std::string> args)
     {
         args.insert(args.begin(), {"--program-dir", dir.path(), "--now", "2024/06/15"});
-        std::string command = quoted(std::string(CELMORA_PROGRAM_DIR) + "/celmora-cli");
-        for (const auto& a : args) command.append(" ").append(quoted(a));
-        command.append(" 2>/dev/null");
-        std::string out;
-        FILE* pipe = ::popen(command.c_str(), "r");
-        if (pipe == nullptr) return {-1, Json()};
-        char buffer[4096];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
-        const int raw = ::pclose(pipe);
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Json::parse(out, nullptr, false)};
+        testing::CliRun run = testing::runCli(args);
+        return {run.status, std::move(run.json)};
     }
 
     testing::TempDir dir;

@@ -4,37 +4,21 @@
 // celmora-cli wheel (and the wheel part of diagnose), run as a program on the
 // installed tables and pictures, linked into a temporary program folder.
 
+#include "cli/CliRunner.h"
 #include "platform/TempDir.h"
 
 #include <nlohmann/json.hpp>
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <sys/wait.h>
+#include <utility>
 
 namespace celmora {
 namespace {
 
 using Json = nlohmann::ordered_json;
-
-std::string quoted(const std::string& arg)
-{
-    std::string q = "'";
-    for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-std::string readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using testing::fileText;
 
 class WheelCommandTest : public ::testing::Test {
 protected:
@@ -50,22 +34,16 @@ protected:
     // exit status, with the JSON printed in `json`.
     int run(const std::string& command, const std::vector<std::string>& extra)
     {
-        std::string line = quoted(std::string(CELMORA_PROGRAM_DIR) + "/celmora-cli") + " --program-dir " +
-                           quoted(dir.path()) + " --now 2026/12/09 " + command;
-        for (const char* a : {"--name", "山田 花子", "--date", "1985/07/23", "--time", "14:35", "--sex", "女", "--place", "東京"}) {
-            line.append(" ").append(quoted(a));
+        std::vector<std::string> args{"--program-dir", dir.path(), "--now", "2026/12/09", command};
+        for (const char* a :
+             {"--name", "山田 花子", "--date", "1985/07/23", "--time", "14:35", "--sex", "女", "--place", "東京"}) {
+            args.emplace_back(a);
         }
-        for (const auto& a : extra) line.append(" ").append(quoted(a));
-        line.append(" 2>").append(quoted(dir / "stderr.txt"));
-        FILE* pipe = ::popen(line.c_str(), "r");
-        if (!pipe) return -1;
-        std::string out;
-        char buffer[4096];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
-        const int raw = ::pclose(pipe);
-        json = Json::parse(out, nullptr, false);
-        err = readFile(dir / "stderr.txt");
-        return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        args.insert(args.end(), extra.begin(), extra.end());
+        testing::CliRun result = testing::runCli(args, dir / "stderr.txt");
+        json = std::move(result.json);
+        err = std::move(result.err);
+        return result.status;
     }
 
     testing::TempDir dir;
@@ -96,11 +74,11 @@ TEST_F(WheelCommandTest, DrawsTheWheelIntoEachFormat)
         EXPECT_EQ(json["status"], "completed");
         EXPECT_EQ(json["messages"], Json::array());
         EXPECT_EQ(json["size"], 640);
-        const std::string bytes = readFile(out);
+        const std::string bytes = fileText(out);
         EXPECT_EQ(bytes.rfind(r.signature, 0), 0u) << r.file;
     }
-    EXPECT_EQ(pngSize(readFile(dir / "wheel.png")), std::make_pair(640, 640));
-    EXPECT_NE(readFile(dir / "wheel.svg").find("width=\"640\""), std::string::npos);
+    EXPECT_EQ(pngSize(fileText(dir / "wheel.png")), std::make_pair(640, 640));
+    EXPECT_NE(fileText(dir / "wheel.svg").find("width=\"640\""), std::string::npos);
 }
 
 TEST_F(WheelCommandTest, PrintsTheFrameAndEveryPair)

@@ -11,6 +11,7 @@
 #include "core/ui/TCre_datafrm.h"
 #include "core/ui/Tjisafrm.h"
 #include "core/ui/Tnowarea.h"
+#include "support/TestServices.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

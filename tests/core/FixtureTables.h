@@ -3,18 +3,12 @@
 #pragma once
 
 // Small ephemeris year tables and house tables written through the table engine, so a
-// test shows its rule on a few hand-made rows; and the platform services of a test.
+// test shows its rule on a few hand-made rows. The services to run them on are in
+// support/TestServices.h.
 
-#include "platform/Clock.h"
-#include "platform/Messages.h"
-#include "platform/ProgramStart.h"
-#include "platform/Services.h"
-#include "platform/Settings.h"
-#include "platform/Sound.h"
 #include "platform/Table.h"
 
 #include <array>
-#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -97,28 +91,5 @@ inline HouseRow houseRow(const std::string& key, const std::string& ascSign, con
 {
     return {key, {{{ascSign, ascDeg}, {ascSign, "20.10"}, {ascSign, "25.20"}, {mcSign, mcDeg}, {mcSign, "12.40"}, {mcSign, "18.50"}}}};
 }
-
-// Platform services of a test: tables in memory (or on disk), recorded messages, a
-// fixed today.
-struct TestServices {
-    explicit TestServices(std::string root = "/fixture", std::unique_ptr<platform::TableEngine> engine = platform::makeMemoryTableEngine())
-        : tables(std::move(engine)), clock(platform::Date{2024, 6, 15}), services{platform::ProgramDir(root, root)}
-    {
-        services.tables = tables.get();
-        services.settings = &settings;
-        services.messages = &messages;
-        services.clock = &clock;
-        services.sound = &sound;
-        services.programs = &programs;
-    }
-
-    std::unique_ptr<platform::TableEngine> tables;
-    platform::MemorySettings settings;
-    platform::RecordingMessages messages;
-    platform::FixedClock clock;
-    platform::RecordingSound sound;
-    platform::RecordingProgramStart programs;
-    platform::Services services;
-};
 
 }  // namespace celmora::testing

@@ -10,6 +10,7 @@
 #include "core/JisaUnit.h"
 #include "core/situkohyodb.h"
 #include "platform/Errors.h"
+#include "support/TestServices.h"
 
 #include <gtest/gtest.h>
 

@@ -7,6 +7,7 @@
 #include "core/DataUnit1.h"
 #include "core/koyomiDB.h"
 #include "core/FixtureTables.h"
+#include "support/TestServices.h"
 
 #include <gtest/gtest.h>
 

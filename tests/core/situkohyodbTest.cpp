@@ -8,6 +8,7 @@
 #include "core/FixtureTables.h"
 #include "core/NowUnit1.h"
 #include "core/situkohyodb.h"
+#include "support/TestServices.h"
 
 #include <gtest/gtest.h>
 

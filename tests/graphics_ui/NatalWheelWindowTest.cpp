@@ -12,13 +12,9 @@
 #include "graphics/ui/CirUnit.h"
 #include "graphics/ui/NatalWheelAttach.h"
 #include "graphics/ui/WheelView.h"
-#include "platform/Clock.h"
 #include "platform/Messages.h"
-#include "platform/ProgramStart.h"
-#include "platform/Services.h"
-#include "platform/Settings.h"
-#include "platform/Sound.h"
 #include "platform/Table.h"
+#include "support/TestServices.h"
 #include "western/AspectUnit1.h"
 
 #include <QAction>
@@ -37,16 +33,11 @@ namespace {
 
 // The installed tables and pictures of the build; writable files in a temporary folder.
 struct Fixture {
-    explicit Fixture(const std::string& programDir = CELMORA_PROGRAM_DIR) : clock({2026, 12, 9})
+    explicit Fixture(const std::string& programDir = CELMORA_PROGRAM_DIR)
+        : env(platform::ProgramDir(programDir, writable.path().toStdString()), platform::makeSqliteTableEngine(),
+              {2026, 12, 9}),
+          ws(std::make_unique<app::Workstation>(env.services))
     {
-        services = platform::Services{platform::ProgramDir(programDir, writable.path().toStdString())};
-        services.tables = tables.get();
-        services.settings = &settings;
-        services.messages = &messages;
-        services.clock = &clock;
-        services.sound = &sound;
-        services.programs = &programs;
-        ws = std::make_unique<app::Workstation>(services);
         ws->setPersonWriteBack(false);
     }
 
@@ -56,14 +47,8 @@ struct Fixture {
         return ws->run().run(input);
     }
 
-    QTemporaryDir writable;
-    std::unique_ptr<platform::TableEngine> tables = platform::makeSqliteTableEngine();
-    platform::MemorySettings settings;
-    platform::RecordingMessages messages;
-    platform::FixedClock clock;
-    platform::RecordingSound sound;
-    platform::RecordingProgramStart programs;
-    platform::Services services{platform::ProgramDir("", "")};
+    QTemporaryDir writable;  // before env, which places the writable files in it
+    testing::TestServices env;
     std::unique_ptr<app::Workstation> ws;
 };
 
@@ -96,14 +81,14 @@ private slots:
         QCOMPARE(wheel->windowTitle(), QString("出生図"));
 
         button.click();
-        QCOMPARE(f.messages.texts(), std::vector<std::string>{"診断ボタンがまだ押されていません"});
+        QCOMPARE(f.env.messages.texts(), std::vector<std::string>{"診断ボタンがまだ押されていません"});
         QVERIFY(!wheel->isVisible());
 
         QVERIFY(f.diagnose());
         QVERIFY(!wheel->isVisible());  // the run redraws the hidden wheel
         button.click();
         QVERIFY(wheel->isVisible());
-        QCOMPARE(f.messages.list.size(), std::size_t(1));
+        QCOMPARE(f.env.messages.list.size(), std::size_t(1));
     }
 
     void diagnoseDrawsTheWheelFromTheComputedFrame()
@@ -112,7 +97,7 @@ private slots:
         QWidget main;
         graphics::Tcirfrm* wheel = graphics::attachNatalWheel(*f.ws, nullptr, &main);
         QVERIFY(f.diagnose());
-        QVERIFY(f.messages.list.empty());
+        QVERIFY(f.env.messages.list.empty());
         QCOMPARE(visible(wheel->wheel(), graphics::OverlayKind::Body), 13);
         QCOMPARE(wheel->wheel().item(graphics::OverlayKind::HeaderLine, 3).text, std::string("山田 花子"));
         // Step 14 followed: the aspect counts are there and match the flags.
@@ -242,7 +227,7 @@ private slots:
         window.SeizaKigoClick();
         QVERIFY(f.ws->signStyle() == graphics::SignStyle::Symbol);
         QCOMPARE(window.wheel().item(graphics::OverlayKind::SignPicture, 1).box.width(), 40);
-        QCOMPARE(f.messages.texts().back(), std::string("これ以降、本ソフトウエアを終了させるまで星座は記号表示で行います。"));
+        QCOMPARE(f.env.messages.texts().back(), std::string("これ以降、本ソフトウエアを終了させるまで星座は記号表示で行います。"));
 
         // A wheel created later starts in the run's style.
         graphics::Tcirfrm second(*f.ws);
@@ -251,7 +236,7 @@ private slots:
         window.SeizaPicDispClick();
         QVERIFY(f.ws->signStyle() == graphics::SignStyle::Picture);
         QCOMPARE(window.wheel().item(graphics::OverlayKind::SignPicture, 1).box.width(), 60);
-        QCOMPARE(f.messages.texts().back(), std::string("これ以降、本ソフトウエアを終了させるまで星座は絵柄表示で行います。"));
+        QCOMPARE(f.env.messages.texts().back(), std::string("これ以降、本ソフトウエアを終了させるまで星座は絵柄表示で行います。"));
     }
 
     void unreadablePicturesDoNotStopTheDiagnoseRun()
@@ -271,8 +256,8 @@ private slots:
         }
         QVERIFY(f.diagnose());
         QCOMPARE(int(ran.size()), core::diagnosisStepCount);
-        QCOMPARE(f.messages.list.size(), std::size_t(1));
-        const std::string& text = f.messages.list.front().text;
+        QCOMPARE(f.env.messages.list.size(), std::size_t(1));
+        const std::string& text = f.env.messages.list.front().text;
         QVERIFY(text.find("icon/Sun.bmp") != std::string::npos);
         QVERIFY(f.ws->chart().hardAspectCount + f.ws->chart().softAspectCount > 0);
         QVERIFY(!picture(*wheel).isNull());

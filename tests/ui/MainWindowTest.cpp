@@ -7,11 +7,10 @@
 #include "core/ChartRecord.h"
 #include "platform/Clock.h"
 #include "platform/Messages.h"
-#include "platform/ProgramStart.h"
-#include "platform/Services.h"
 #include "platform/Settings.h"
 #include "platform/Sound.h"
 #include "platform/Table.h"
+#include "support/TestServices.h"
 #include "ui/InpUnit.h"
 
 #include <QComboBox>
@@ -25,23 +24,13 @@ namespace {
 
 // A workstation over doubles: no table exists, nothing touches the user's folders.
 struct Fixture {
-    explicit Fixture(platform::Date today = {2026, 12, 9}) : clock(today)
+    explicit Fixture(platform::Date today = {2026, 12, 9})
+        : env(platform::ProgramDir(dir.path().toStdString(), dir.path().toStdString()),
+              platform::makeMemoryTableEngine(), today)
     {
-        services.tables = tables.get();
-        services.settings = &settings;
-        services.messages = &messages;
-        services.clock = &clock;
-        services.sound = &sound;
-        services.programs = &programs;
     }
-    QTemporaryDir dir;
-    std::unique_ptr<platform::TableEngine> tables = platform::makeMemoryTableEngine();
-    platform::MemorySettings settings;
-    platform::RecordingMessages messages;
-    platform::FixedClock clock;
-    platform::RecordingSound sound;
-    platform::RecordingProgramStart programs;
-    platform::Services services{platform::ProgramDir(dir.path().toStdString(), dir.path().toStdString())};
+    QTemporaryDir dir;  // before env, which is placed in it
+    testing::TestServices env;
 };
 
 }  // namespace
@@ -53,7 +42,7 @@ private slots:
     void captionsInOrder()
     {
         Fixture f;
-        app::Workstation ws(f.services);
+        app::Workstation ws(f.env.services);
         ui::Tinpfrm w(ws);
         QCOMPARE(w.windowTitle(), QString("Celmora Pro2021"));
         const QStringList expected = {"データ入力", "出生図詳細", "大分類１", "大分類２", "本質診断", "知情意診断",
@@ -77,24 +66,24 @@ private slots:
     {
         QFETCH(int, page);
         Fixture f;
-        app::Workstation ws(f.services);
+        app::Workstation ws(f.env.services);
         ui::Tinpfrm w(ws);
-        f.messages.list.clear();
+        f.env.messages.list.clear();
         w.pageControl()->setCurrentIndex(page);
         QCOMPARE(w.pageControl()->currentIndex(), 0);
-        QCOMPARE(f.messages.texts(), std::vector<std::string>{"診断ボタンが押下されていません！！"});
+        QCOMPARE(f.env.messages.texts(), std::vector<std::string>{"診断ボタンが押下されていません！！"});
     }
 
     void resultPagesOpenOnceAChartExists()
     {
         Fixture f;
-        app::Workstation ws(f.services);
+        app::Workstation ws(f.env.services);
         ui::Tinpfrm w(ws);
-        f.messages.list.clear();
+        f.env.messages.list.clear();
         ws.chart().name = "試験";
         w.pageControl()->setCurrentIndex(4);
         QCOMPARE(w.pageControl()->currentIndex(), 4);
-        QVERIFY(f.messages.list.empty());
+        QVERIFY(f.env.messages.list.empty());
     }
 
     void startupChimeByWeekday_data()
@@ -114,22 +103,22 @@ private slots:
         QFETCH(QString, check);
         QFETCH(QString, expected);
         Fixture f({2026, 12, day});
-        f.settings.writeString("sound", "check", check.toStdString());
-        app::Workstation ws(f.services);
+        f.env.settings.writeString("sound", "check", check.toStdString());
+        app::Workstation ws(f.env.services);
         ui::Tinpfrm w(ws);
         if (expected.isEmpty()) {
-            QVERIFY(f.sound.played.empty());
+            QVERIFY(f.env.sound.played.empty());
             QVERIFY(!w.soundEnabled());
         } else {
-            QCOMPARE(f.sound.played.size(), std::size_t{1});
-            QVERIFY(QString::fromStdString(f.sound.played[0]).endsWith("/" + expected));
+            QCOMPARE(f.env.sound.played.size(), std::size_t{1});
+            QVERIFY(QString::fromStdString(f.env.sound.played[0]).endsWith("/" + expected));
         }
     }
 
     void listsFilledAtStartup()
     {
         Fixture f({2026, 12, 9});
-        app::Workstation ws(f.services);
+        app::Workstation ws(f.env.services);
         ui::Tinpfrm w(ws);
         QCOMPARE(w.prnbox()->count(), 10);
         QCOMPARE(w.prnbox()->itemText(0), QString("2026年度"));
@@ -155,7 +144,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, expected);
         Fixture f;
-        app::Workstation ws(f.services);
+        app::Workstation ws(f.env.services);
         ui::Tinpfrm w(ws);
         w.birthBoxes().yyComboBox->setCurrentText(typed);
         w.yyComboBoxKeyUp(Qt::Key_F1);

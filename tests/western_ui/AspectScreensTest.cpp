@@ -9,13 +9,9 @@
 #include "core/ChartRecord.h"
 #include "core/DiagnosisRun.h"
 #include "graphics/WheelFrame.h"
-#include "platform/Clock.h"
 #include "platform/Messages.h"
-#include "platform/ProgramStart.h"
-#include "platform/Services.h"
-#include "platform/Settings.h"
-#include "platform/Sound.h"
 #include "platform/Table.h"
+#include "support/TestServices.h"
 #include "western/ASPDB1.h"
 #include "western/AspectUnit1.h"
 #include "western/ui/AspectScreensAttach.h"
@@ -39,7 +35,9 @@ using namespace celmora;
 namespace {
 
 struct Fixture {
-    Fixture() : clock({2026, 12, 9})
+    Fixture()
+        : env(platform::ProgramDir(dir.path().toStdString(), dir.path().toStdString()),
+              platform::makeSqliteTableEngine(), {2026, 12, 9})
     {
         namespace fs = std::filesystem;
         const fs::path root(dir.path().toStdString());
@@ -48,14 +46,7 @@ struct Fixture {
         }
         fs::create_directory(root / "bunsyodb");
         fs::copy_file(fs::path(CELMORA_PROGRAM_DIR) / "bunsyodb" / "ASPECT.db", root / "bunsyodb" / "ASPECT.db");
-        services = platform::Services{platform::ProgramDir(root.string(), root.string())};
-        services.tables = tables.get();
-        services.settings = &settings;
-        services.messages = &messages;
-        services.clock = &clock;
-        services.sound = &sound;
-        services.programs = &programs;
-        ws = std::make_unique<app::Workstation>(services);
+        ws = std::make_unique<app::Workstation>(env.services);
         ws->setPersonWriteBack(false);
     }
 
@@ -64,14 +55,8 @@ struct Fixture {
         return ws->run().run({"山田 花子", "1985", "07", "23", "14", "35", "女", "+19", "東京"});
     }
 
-    QTemporaryDir dir;
-    std::unique_ptr<platform::TableEngine> tables = platform::makeSqliteTableEngine();
-    platform::MemorySettings settings;
-    platform::RecordingMessages messages;
-    platform::FixedClock clock;
-    platform::RecordingSound sound;
-    platform::RecordingProgramStart programs;
-    platform::Services services{platform::ProgramDir("", "")};
+    QTemporaryDir dir;  // the program folder: before env, which is placed in it
+    testing::TestServices env;
     std::unique_ptr<app::Workstation> ws;
 };
 
@@ -169,7 +154,7 @@ private slots:
         QCOMPARE(f.ws->aspectTable().slot(1).orb, 8);
         QVERIFY(model->setData(model->index(0, 3), 3, Qt::EditRole));
         {
-            auto table = f.tables->open(f.services.dirs.textDir(), "ASPECT");
+            auto table = f.env.tables->open(f.env.services.dirs.textDir(), "ASPECT");
             QVERIFY(table->first());
             QCOMPARE(table->integer("許容度"), 3);
         }
@@ -182,11 +167,11 @@ private slots:
         settings.CloseBtnClick();
         QCOMPARE(f.ws->aspectTable().slot(1).orb, 3);
         QCOMPARE(western::aspectMemo(f.ws->aspectTable(), 0), std::string("書き換えたメモです。"));
-        QVERIFY(f.messages.list.empty());
+        QVERIFY(f.env.messages.list.empty());
 
         // A value the table refuses is reported and not written.
         QVERIFY(!model->setData(model->index(0, 2), "九十", Qt::EditRole));
-        QCOMPARE(f.messages.list.size(), std::size_t(1));
+        QCOMPARE(f.env.messages.list.size(), std::size_t(1));
         QCOMPARE(model->data(model->index(0, 2), Qt::DisplayRole).toInt(), 0);
     }
 };
