@@ -12,9 +12,11 @@
 #include "cli/CliSession.h"
 #include "platform/ProgramDir.h"
 
+#include <algorithm>
 #include <iostream>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -46,7 +48,12 @@ void printHelp(std::ostream& out)
            "                     (default: the program folder, or the user's data folder when that is read-only)\n"
            "  --now YYYY/MM/DD   today's date for the computation (default: the system clock)\n\n"
            "commands:\n";
-    for (const CliCommand& c : commands()) out << "  " << c.name << "  " << c.summary << '\n';
+    std::size_t width = 0;
+    for (const CliCommand& c : commands()) width = std::max(width, std::string_view(c.name).size());
+    for (const CliCommand& c : commands()) {
+        const std::string_view name(c.name);
+        out << "  " << name << std::string(width - name.size() + 2, ' ') << c.summary << '\n';
+    }
     out << "\nexit status: 0 completed, 2 input refused with a message, 1 an error ended the command\n";
 }
 
