@@ -5,7 +5,8 @@
 // "出生図" window draws it, into a PNG, SVG or PDF file. Display options apply the
 // window's menu commands in a fixed order: angle bands, aspect lines, body texts on
 // the raster, then fixed stars, Arabic parts and lunar mansions over it.
-// Prints the status, the messages shown and the wheel's frame as JSON.
+// Prints the status, the messages shown, the five Arabic parts (mark, chart angle and
+// the hint text) and the wheel's frame as JSON.
 
 #include "app/Workstation.h"
 #include "cli/ChartJson.h"
@@ -171,6 +172,7 @@ int runWheel(CliSession& session, const std::vector<std::string>& args, std::ost
     workstation.signStyle() = options.style;
 
     CommandReport report(session, "wheel");
+    nlohmann::ordered_json arabic = nlohmann::ordered_json::array();
     report.guard([&] {
         if (!workstation.run().run(input)) report.refuse();
         if (report.completed()) {
@@ -182,6 +184,10 @@ int runWheel(CliSession& session, const std::vector<std::string>& args, std::ost
             const core::ChartRecord& chart = workstation.chart();
             wheel.redraw(chart, workstation.wheelFrame(), graphics::sectorOfSign(chart, 1) != 0);
             applyDisplayOptions(wheel, workstation, options);
+            for (int k = 1; k <= 5; ++k) {
+                const graphics::TArabicObj& part = wheel.arabicParts()[k];
+                arabic.push_back({{"mark", part.mark}, {"angle", part.angle}, {"text", part.fullText}});
+            }
             if (!writeWheel(wheel, options)) report.fail("ファイル「" + options.out + "」に書き出せませんでした。");
         }
     });
@@ -189,6 +195,7 @@ int runWheel(CliSession& session, const std::vector<std::string>& args, std::ost
     if (report.completed()) {
         report.json["out"] = options.out;
         report.json["size"] = options.side;
+        report.json["arabicParts"] = std::move(arabic);
     }
     report.json["wheel"] = wheelToJson(workstation.wheelFrame(), workstation.aspectMatrix());
     return report.print(out, err);

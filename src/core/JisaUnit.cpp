@@ -199,6 +199,10 @@ void LocalSiderealTime(const TDatacalc1& calc, ChartRecord& record)
         // May pass 24 hours; the normalisation folds it back.
         seconds = platform::checkedAdd(c, b);
     }
+    // A difference typed into the box can exceed a whole day, which one fold by 24 h
+    // does not bring back (-3000 minutes gave "0-7.0-17.00"): keep the time of day.
+    // Within a day's difference this changes nothing.
+    seconds = (seconds % secondsPerDay + secondsPerDay) % secondsPerDay;
     record.localSiderealTime = calc.NormalizeTimeText(calc.Sec2HMS(seconds), "BELLOW24");
 }
 

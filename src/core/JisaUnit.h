@@ -48,7 +48,8 @@ std::string areaListItem(int no);
 // exist hold "0.0.0". Another month or day is a RangeError.
 const std::string& MeanSiderealTime(int month, int day);
 
-// Writes record.localSiderealTime from month, day, birthTimeText and timeDiffMinutes.
+// Writes record.localSiderealTime from month, day, birthTimeText and timeDiffMinutes,
+// always a time of day 00.00.00 .. 23.59.59 (also for a difference beyond a day).
 void LocalSiderealTime(const TDatacalc1& calc, ChartRecord& record);
 
 // Opens the house table of a birthplace (Tokyo's when the name is not one of the 50)

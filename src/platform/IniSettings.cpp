@@ -108,6 +108,14 @@ public:
 
     void writeString(const std::string& section, const std::string& key, const std::string& value) override
     {
+        // One entry is one line: a line break (or a NUL byte) would cut the value and
+        // could start a section or key of its own. Refused before the file is touched.
+        for (const std::string* part : {&section, &key, &value}) {
+            if (part->find_first_of(std::string_view("\n\r\0", 3)) != std::string::npos) {
+                throw CommandError("設定ファイル「" + path_ + "」のセクション「" + section + "」のキー「" + key +
+                                   "」には、改行を含む値は書き込めません。");
+            }
+        }
         std::vector<Line> lines = parse(readWholeFile(path_).value_or(""));
 
         // Replace the key in the first matching section, else add it at the end of that

@@ -136,9 +136,11 @@ std::optional<Image> decodeBmp(const std::string& b)
     if (width <= 0 || height <= 0 || width > 16384 || height > 16384 || !plainBits) return std::nullopt;
     if (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32) return std::nullopt;
 
-    if (bits <= 8 && paletteCount == 0) paletteCount = 1u << bits;
-    const std::size_t paletteAt = 14 + headerSize;
-    if (bits <= 8 && paletteAt + paletteCount * 4 > b.size()) return std::nullopt;
+    // A palette has at most 2^bits entries; a larger count in a damaged header must not
+    // wrap the size check below and let indexes read past the file.
+    if (bits <= 8 && (paletteCount == 0 || paletteCount > (1u << bits))) paletteCount = 1u << bits;
+    const std::size_t paletteAt = std::size_t{14} + headerSize;
+    if (bits <= 8 && paletteAt + std::size_t{paletteCount} * 4 > b.size()) return std::nullopt;
 
     const std::size_t stride = ((static_cast<std::size_t>(width) * bits + 31) / 32) * 4;
     if (dataOffset + stride * static_cast<std::size_t>(height) > b.size()) return std::nullopt;

@@ -131,6 +131,46 @@ std::string tableNameOf(const std::string& name)
     return name;
 }
 
+// A name shown in a message: control characters (a NUL byte would end the text) as "?".
+std::string shownName(std::string_view name)
+{
+    std::string out;
+    for (char c : name) out += (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) ? '?' : c;
+    return out;
+}
+
+bool hasControlCharacter(std::string_view name)
+{
+    return std::any_of(name.begin(), name.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; });
+}
+
+// A table is one file in its folder: its name can hold no folder separator, cannot be
+// "." or "..", and no control character (a NUL byte would cut the path short and
+// another file would be opened). The Japanese message, or "" for a good name.
+std::string tableNameProblem(const std::string& name)
+{
+    const std::string table = tableNameOf(name);
+    if (table.empty()) return "テーブル名が空です。";
+    if (hasControlCharacter(table)) return "テーブル名「" + shownName(table) + "」に使えない文字が含まれています。";
+    if (table == "." || table == ".." || table.find('/') != std::string::npos) {
+        return "テーブル名「" + table + "」は使えません（フォルダの区切りの「/」と「.」「..」は使えません）。";
+    }
+    return "";
+}
+
+void checkTableName(const std::string& name)
+{
+    if (const std::string problem = tableNameProblem(name); !problem.empty()) throw TableError(problem);
+}
+
+// The names under which SQLite also knows a row's own number: a field of that name
+// would take the place of the row identity the cursor relies on.
+bool isRowIdentityName(std::string_view name)
+{
+    return sameAsciiNoCase(name, "rowid") || sameAsciiNoCase(name, "oid") || sameAsciiNoCase(name, "_rowid_");
+}
+
 std::string normalFolder(const std::string& folder)
 {
     std::string f = fs::path(folder).lexically_normal().string();
@@ -450,6 +490,9 @@ public:
     void addIndex(const std::string& indexName, const std::string& field) override
     {
         if (indexName.empty()) throw TableError(tableText() + "のインデックス名が空です。");
+        if (hasControlCharacter(indexName)) {
+            throw TableError(tableText() + "のインデックス名「" + shownName(indexName) + "」に使えない文字が含まれています。");
+        }
         const std::size_t f = fieldIndex(field);
         const std::string& fieldName = fields_[f].name;
 
@@ -1249,6 +1292,7 @@ private:
 
 void checkDefinition(const std::string& name, const TableDef& def)
 {
+    checkTableName(name);
     const std::string t = "テーブル「" + name + "」";
     if (def.fields.empty()) throw TableError(t + "の定義にフィールドがありません。");
     if (def.primaryKeyFields < 0 || static_cast<std::size_t>(def.primaryKeyFields) > def.fields.size()) {
@@ -1257,6 +1301,12 @@ void checkDefinition(const std::string& name, const TableDef& def)
     for (std::size_t i = 0; i < def.fields.size(); ++i) {
         const FieldDef& f = def.fields[i];
         if (f.name.empty()) throw TableError(t + "の" + std::to_string(i + 1) + "番目のフィールド名が空です。");
+        if (hasControlCharacter(f.name)) {
+            throw TableError(t + "のフィールド名「" + shownName(f.name) + "」に使えない文字が含まれています。");
+        }
+        if (isRowIdentityName(f.name)) {
+            throw TableError(t + "のフィールド名「" + f.name + "」は予約されているため使えません。");
+        }
         for (std::size_t j = 0; j < i; ++j) {
             if (sameAsciiNoCase(def.fields[j].name, f.name)) {
                 throw TableError(t + "のフィールド「" + f.name + "」が二つあります。");
@@ -1329,12 +1379,14 @@ public:
 
     bool exists(const std::string& folder, const std::string& name) const override
     {
+        if (!tableNameProblem(name).empty()) return false;
         std::error_code ec;
         return fs::is_regular_file(tablePath(folder, name), ec);
     }
 
     std::unique_ptr<Table> open(const std::string& folder, const std::string& name) override
     {
+        checkTableName(name);
         const std::string table = tableNameOf(name);
         const std::string path = tablePath(folder, name);
         if (!exists(folder, name)) {
@@ -1390,6 +1442,7 @@ public:
 
     void remove(const std::string& folder, const std::string& name) override
     {
+        checkTableName(name);
         const std::string path = tablePath(folder, name);
         pool_->purge(path);
         for (const char* suffix : {"", "-wal", "-shm", "-journal"}) {
@@ -1439,11 +1492,12 @@ public:
 
     bool exists(const std::string& folder, const std::string& name) const override
     {
-        return tables_.count(keyOf(folder, name)) != 0;
+        return tableNameProblem(name).empty() && tables_.count(keyOf(folder, name)) != 0;
     }
 
     std::unique_ptr<Table> open(const std::string& folder, const std::string& name) override
     {
+        checkTableName(name);
         const auto it = tables_.find(keyOf(folder, name));
         if (it == tables_.end()) {
             throw TableError("テーブル「" + tableNameOf(name) + "」がフォルダ「" + normalFolder(folder) + "」にありません。");
@@ -1471,6 +1525,7 @@ public:
 
     void remove(const std::string& folder, const std::string& name) override
     {
+        checkTableName(name);
         const auto it = tables_.find(keyOf(folder, name));
         if (it == tables_.end()) return;
         closeConnection(it->second.keeper);

@@ -21,6 +21,11 @@
 // Errors: a missing file, a busy or corrupt database, an over-long text, a small
 // integer out of range or a duplicate primary key throws TableError with a Japanese
 // message that names the table. Nothing is ever truncated silently.
+//
+// Names: a table name is one file name in its folder (no "/", not "." or ".."); no
+// table, field or index name may hold a control character; "rowid", "oid" and
+// "_rowid_" are not field names (the engine numbers its rows under them). Values may
+// hold any bytes, NUL included.
 
 #include <cstdint>
 #include <memory>

@@ -17,7 +17,8 @@ struct Services;
 
 namespace celmora::records {
 
-// The sibling program's file in the program folder.
+// The sibling program's executable in the program folder (a Linux executable carries no
+// extension; the sibling installs itself under this name).
 inline constexpr std::string_view sidrelProgramName = "Sidrel";
 inline constexpr std::string_view sidrelMissingMessage =
     "ソフトは、まだセットアップが完了していません。CDROMからセットアップを実行してください。";

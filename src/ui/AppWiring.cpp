@@ -57,7 +57,7 @@ void attachScreens(Tinpfrm& window)
     // The natal wheel comes first of the chart screens; the aspect screens read its frame.
     graphics::attachNatalWheel(window.workstation(), window.topButton("horoscope"), &window);
     western::attachAspectScreens(window.workstation(), window.page(Page::ChartDetail)->findChild<QWidget*>("SyosaiExtras"),
-                                 &window);
+                                 &window, window.page(Page::AiReading));
 }
 
 }  // namespace celmora::ui

@@ -148,6 +148,46 @@ TEST_F(DiagnosisRunTest, OutOfRangeHourEndsTheRunWithAnError)
     EXPECT_EQ(ran, std::vector<int>{1});
 }
 
+TEST_F(DiagnosisRunTest, BirthFieldOutOfItsRangeEndsTheRunWithoutAMessage)
+{
+    struct Row {
+        const char* name;
+        const char* month;
+        const char* day;
+        const char* hour;
+        const char* minute;
+    };
+    const Row rows[] = {
+        {"month 13", "13", "01", "09", "05"},  {"negative month", "-1", "01", "09", "05"},
+        {"day 32", "01", "32", "09", "05"},    {"negative day", "01", "-01", "09", "05"},
+        {"negative hour", "01", "01", "-1", "05"}, {"minute 60", "01", "01", "09", "60"},
+        {"negative minute", "01", "01", "09", "-5"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        Workstation fresh(env.services);
+        std::vector<int> steps;
+        for (int s = 1; s <= core::diagnosisStepCount; ++s) {
+            fresh.run().afterStep(static_cast<DiagnosisStep>(s),
+                                  [&steps, s](core::DiagnosisContext&) { steps.push_back(s); });
+        }
+        BirthInput input = tokyo("1980/01/01");
+        input.monthText = r.month;
+        input.dayText = r.day;
+        input.hourText = r.hour;
+        input.minuteText = r.minute;
+        EXPECT_THROW(fresh.run().run(input), platform::RangeError);
+        EXPECT_EQ(steps, std::vector<int>{1});
+        EXPECT_TRUE(env.messages.list.empty());
+        // What was read before the bad field stays; nothing was computed.
+        EXPECT_EQ(fresh.chart().name, "試験");
+        EXPECT_EQ(fresh.chart().year, 1980);
+        EXPECT_TRUE(fresh.chart().birthTimeText.empty());
+        EXPECT_TRUE(fresh.chart().localSiderealTime.empty());
+        EXPECT_TRUE(fresh.run().labels().namlbl.empty());
+    }
+}
+
 TEST_F(DiagnosisRunTest, EmptyTimeDifferenceIsZero)
 {
     BirthInput input = tokyo("1980/01/01", "09", "01");

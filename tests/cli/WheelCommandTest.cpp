@@ -95,6 +95,7 @@ TEST_F(WheelCommandTest, PrintsTheFrameAndEveryPair)
     EXPECT_EQ(ascMc["pair"], (Json{12, 13}));
     EXPECT_EQ(ascMc["hasAspect"], false);
     EXPECT_EQ(ascMc["aspectAngle"], 0);
+    const Json arabic = json["arabicParts"];
 
     // diagnose prints the same frame beside the record, and the counts agree with it.
     ASSERT_EQ(run("diagnose", {}), 0) << err;
@@ -105,6 +106,33 @@ TEST_F(WheelCommandTest, PrintsTheFrameAndEveryPair)
     }
     EXPECT_EQ(json["chart"]["hardAspectCount"], hard);
     EXPECT_EQ(json["chart"]["softAspectCount"], soft);
+
+    // The five Arabic parts from the same chart: 財 is A + Jupiter − Sun, 愛 A + Venus − Sun.
+    ASSERT_EQ(arabic.size(), 5u);
+    const Json& angle = json["chart"]["chartAngle"];
+    auto wrapped = [](int a) { return a < 0 ? a + 360 : a > 360 ? a - 360 : a; };
+    const int asc = angle[11];
+    const int sun = angle[0];
+    struct Row {
+        const char* mark;
+        const char* meaning;
+        int expected;
+    };
+    const Row rows[] = {{"財", "(財産の増加)", wrapped(asc + angle[5].get<int>() - sun)},
+                        {"婚", "(結婚の予感)", -1},
+                        {"死", "(死の予感)", -1},
+                        {"幸", "(幸運の予感)", -1},
+                        {"愛", "(愛の予感)", wrapped(asc + angle[3].get<int>() - sun)}};
+    for (std::size_t k = 0; k < 5; ++k) {
+        const Json& part = arabic[k];
+        EXPECT_EQ(part["mark"], rows[k].mark);
+        const std::string text = part["text"];
+        EXPECT_TRUE(text.ends_with(rows[k].meaning)) << text;
+        EXPECT_GT(text.size(), std::string(rows[k].meaning).size()) << "sign and degrees before the meaning";
+        if (rows[k].expected >= 0) {
+            EXPECT_EQ(part["angle"], rows[k].expected) << rows[k].mark;
+        }
+    }
 }
 
 TEST_F(WheelCommandTest, RefusesWhatItCannotDraw)

@@ -31,6 +31,35 @@ TEST(MeanSiderealTime, TableEntries)
     EXPECT_THROW(MeanSiderealTime(1, 32), platform::RangeError);
 }
 
+// Catches a mistyped cell anywhere in the table: every day that exists lies 1 to 5
+// minutes of time after the day before (3 or 4 nearly everywhere), whole minutes
+// only, and exactly the days that never exist hold 0.0.0.
+TEST(MeanSiderealTime, EveryDayFollowsTheDayBefore)
+{
+    platform::RecordingMessages messages;
+    const TDatacalc1 calc(messages);
+    constexpr int daysIn[13] = {0, 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    int previous = calc.HMS2Sec(MeanSiderealTime(12, 31));
+    for (int month = 1; month <= 12; ++month) {
+        for (int day = 1; day <= 31; ++day) {
+            SCOPED_TRACE(std::to_string(month) + "/" + std::to_string(day));
+            const std::string& text = MeanSiderealTime(month, day);
+            if (day > daysIn[month]) {
+                EXPECT_EQ(text, "0.0.0");
+                continue;
+            }
+            const int seconds = calc.HMS2Sec(text);
+            EXPECT_EQ(seconds % 60, 0);
+            EXPECT_LT(seconds, 86400);
+            const int step = ((seconds - previous) % 86400 + 86400) % 86400;
+            EXPECT_GE(step, 60);
+            EXPECT_LE(step, 300);
+            previous = seconds;
+        }
+    }
+    EXPECT_TRUE(messages.list.empty());
+}
+
 TEST(LocalSiderealTime, Cases)
 {
     platform::RecordingMessages messages;
@@ -53,6 +82,11 @@ TEST(LocalSiderealTime, Cases)
         {"late evening", 12, 31, "23.59.00", 0, "06.37.00"},
         // Clock time is added one to one: 6 h after noon is 6 h of sidereal time.
         {"one to one", 6, 1, "18.00.00", 0, "10.39.00"},
+        // Differences of more than a day (typed into the box) keep the time of day.
+        {"difference of 25 h", 1, 1, "12.00.00", 1500, "19.43.00"},
+        {"difference of 50 h", 1, 1, "12.00.00", 3000, "20.43.00"},
+        {"difference of -50 h", 1, 1, "12.00.00", -3000, "16.43.00"},
+        {"difference of exactly -24 h", 1, 1, "12.00.00", -1440, "18.43.00"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);

@@ -237,6 +237,17 @@ private slots:
         QVERIFY(f.ws->signStyle() == graphics::SignStyle::Picture);
         QCOMPARE(window.wheel().item(graphics::OverlayKind::SignPicture, 1).box.width(), 60);
         QCOMPARE(f.env.messages.texts().back(), std::string("これ以降、本ソフトウエアを終了させるまで星座は絵柄表示で行います。"));
+
+        // A switch made on the other wheel holds here from the next redisplay on,
+        // whether the user redraws or the Diagnose run does.
+        second.SeizaKigoClick();
+        QCOMPARE(window.wheel().item(graphics::OverlayKind::SignPicture, 1).box.width(), 60);
+        window.RedispClick();
+        QVERIFY(window.wheel().signStyle() == graphics::SignStyle::Symbol);
+        QCOMPARE(window.wheel().item(graphics::OverlayKind::SignPicture, 1).box.width(), 40);
+        second.SeizaPicDispClick();
+        window.redrawFromFrame();
+        QCOMPARE(window.wheel().item(graphics::OverlayKind::SignPicture, 1).box.width(), 60);
     }
 
     void unreadablePicturesDoNotStopTheDiagnoseRun()

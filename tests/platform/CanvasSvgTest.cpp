@@ -232,6 +232,36 @@ TEST(CanvasSvgTest, PaletteBmpDecodes)
     EXPECT_EQ(image->rgba, (std::vector<std::uint8_t>{255, 0, 0, 255, 0, 0, 0, 255}));
 }
 
+// Damaged headers: counts and offsets from the file never lead to a read past its end.
+TEST(CanvasSvgTest, DamagedBmpHeadersAreRefused)
+{
+    // 1x1, 8 bits a pixel, a palette of one entry (red) in the file, pixel index 0.
+    std::string b = bmp24({{0}});
+    b.resize(54 + 4 + 4);
+    b[10] = static_cast<char>(58);
+    b[28] = 8;
+    b[46] = 1;
+    b[54 + 2] = static_cast<char>(0xFF);
+    const auto intact = picturefile::decodeBmp(b);
+    ASSERT_TRUE(intact);
+    EXPECT_EQ(intact->rgba, (std::vector<std::uint8_t>{255, 0, 0, 255}));
+    struct Case {
+        const char* what;
+        std::size_t at;
+        std::uint32_t value;
+    };
+    for (const Case& c : {Case{"palette count that wraps the size check", 46, 0x40000001u},
+                          Case{"palette count beyond 2^bits", 46, 257u},
+                          Case{"header size beyond the file", 14, 0xFFFFFFF0u},
+                          Case{"data offset beyond the file", 10, 0xFFFFFFFFu},
+                          Case{"negative width", 18, 0xFFFFFFFFu}}) {
+        SCOPED_TRACE(c.what);
+        std::string damaged = b;
+        for (int k = 0; k < 4; ++k) damaged[c.at + static_cast<std::size_t>(k)] = static_cast<char>((c.value >> (8 * k)) & 0xFF);
+        EXPECT_FALSE(picturefile::decodeBmp(damaged));
+    }
+}
+
 TEST(CanvasSvgTest, ReplayReproducesTheRecordingAndExtentsFollowCharacterWidths)
 {
     RecordingCanvas source({200, 100});

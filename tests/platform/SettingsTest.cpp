@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 // Copyright (C) 2026 Celmora developers
+#include "platform/Errors.h"
 #include "platform/Settings.h"
 #include "platform/SettingsKeys.h"
 
@@ -7,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -75,6 +77,29 @@ TEST(IniSettingsTest, RewriteReplacesTheFileAtomically)
     std::size_t files = 0;
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path())) ++files;
     EXPECT_EQ(files, 1u) << "no temporary file is left behind";
+}
+
+// A value with a line break would end its line and could add a section or key of its
+// own (a person's name written for the sibling program): refused, file untouched.
+TEST(IniSettingsTest, LineBreaksCannotSmuggleEntriesIntoTheFile)
+{
+    testing::TempDir dir;
+    const std::string before = "[sound]\ncheck=False\n";
+    std::ofstream(dir / "celmora.ini") << before;
+    const auto settings = makeIniSettings(dir / "celmora.ini");
+    const std::vector<std::array<std::string, 3>> cases = {
+        {"jinmei", "name", "山田\n[sound]\ncheck=True"},
+        {"jinmei", "name", "山田\r"},
+        {"jinmei", "name", std::string("a\0b", 3)},
+        {"jinmei", "na\nme", "x"},
+        {"jin\nmei", "name", "x"},
+    };
+    for (const auto& [section, key, value] : cases) {
+        SCOPED_TRACE(value);
+        EXPECT_THROW(settings->writeString(section, key, value), CommandError);
+    }
+    EXPECT_EQ(contentOf(dir / "celmora.ini"), before);
+    EXPECT_EQ(settings->readString("sound", "check", "True"), "False");
 }
 
 }  // namespace

@@ -63,6 +63,59 @@ TEST(PersonTableFiles, ForeignTableIsRefused)
     EXPECT_EQ(persons.field(fields::name), "花子");
 }
 
+// The file layout both lists share: every field with its type and size, in table order.
+// Files written by another copy of the program (and the CSV import) rely on exactly this.
+TEST(PersonTableLayout, FieldsTypesAndSizesInTableOrder)
+{
+    using platform::FieldType;
+    struct Expected {
+        std::string name;
+        FieldType type;
+        int size;
+    };
+    const auto text = [](std::string name, int size = 20) { return Expected{std::move(name), FieldType::Text, size}; };
+    const auto small = [](std::string name) { return Expected{std::move(name), FieldType::SmallInt, 0}; };
+
+    std::vector<Expected> expected{{"No", FieldType::AutoInc, 0},
+                                   text("氏名", 16),
+                                   text("年度", 4),
+                                   text("月度", 2),
+                                   text("日", 2),
+                                   text("時", 2),
+                                   text("分", 2),
+                                   text("性別", 2),
+                                   text("時差", 8)};
+    for (std::string point :
+         {"太陽", "月", "水星", "金星", "火星", "木星", "土星", "天王星", "海王星", "冥王星", "DH", "ASC", "MC"}) {
+        expected.push_back(text(point));
+        expected.push_back(small(point + "角度"));
+    }
+    for (Expected e :
+         {Expected{"メモ", FieldType::Memo, 0}, text("郵便", 12), text("住所", 40), text("TEL"), text("FAX")}) {
+        expected.push_back(e);
+    }
+    for (int r = 1; r <= 13; ++r) expected.push_back(small("R" + std::to_string(r)));
+    for (std::string to :
+         {"月", "水星", "金星", "火星", "木星", "土星", "天王星", "海王星", "冥王星", "DH", "ASC", "MC"}) {
+        expected.push_back(small("SUN" + to));
+    }
+    for (Expected e :
+         {text("惑星ポイント"), text("惑星NOASP"), small("太陽HOUSE"), text("上昇星1"), text("上昇星2"),
+          text("上昇星3", 30), text("南中星1", 30), text("南中星2", 30), text("南中星3", 30), small("正三角"),
+          small("二等辺"), small("直角三"), small("正方形"), small("長方形"), text("AREA1")}) {
+        expected.push_back(e);
+    }
+
+    const auto& actual = PersonTable::definition().fields;
+    ASSERT_EQ(actual.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(actual[i].name, expected[i].name) << "field " << i;
+        EXPECT_EQ(actual[i].type, expected[i].type) << expected[i].name;
+        EXPECT_EQ(actual[i].size, expected[i].size) << expected[i].name;
+    }
+    EXPECT_EQ(PersonTable::definition().primaryKeyFields, 1);
+}
+
 class PersonTableTest : public PersonFixture {};
 
 TEST_F(PersonTableTest, OpeningReCreatesTheNineIndexes)

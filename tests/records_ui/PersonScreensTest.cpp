@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 // Copyright (C) 2026 Celmora developers
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
 #include <QTest>
+#include <algorithm>
 #include <memory>
 
 #include "platform/Messages.h"
@@ -202,12 +204,74 @@ private slots:
     {
         const QTableView* grid = panel->search()->grid();
         const auto heading = [&](int c) { return grid->model()->headerData(c, Qt::Horizontal).toString(); };
+        // Heading and width of every column after the name, in grid order.
+        const std::pair<const char*, int> columns[] = {
+            {"年度", 45},   {"月", 23},     {"日", 23},    {"時", 23},     {"分", 23},    {"時差", 30},
+            {"性別", 27},   {"太陽", 40},   {"位置", 25},  {"月", 40},     {"位置", 25},  {"ASC", 40},
+            {"位置", 25},   {"MC", 40},     {"位置", 25},  {"強い", 40},   {"弱い", 40},  {"太ﾊｳｽ", 45},
+            {"南中星", 45}, {"上昇星", 45}, {"直角△", 40}, {"正△", 40},    {"二等△", 40}, {"長方形", 40},
+            {"正方形", 40}, {"太-月", 35},  {"太-水", 35}, {"太-ASC", 35}, {"太-MC", 35},
+        };
         QCOMPARE(grid->model()->columnCount(), 30);
-        QCOMPARE(heading(2), QString("月"));
-        QCOMPARE(grid->columnWidth(2), 23);
-        QCOMPARE(heading(18), QString("太ﾊｳｽ"));
-        QCOMPARE(heading(29), QString("太-MC"));
-        QCOMPARE(grid->columnWidth(29), 35);
+        QCOMPARE(heading(0), QString("氏名"));
+        for (int c = 1; c < 30; ++c) {
+            const auto& [text, width] = columns[c - 1];
+            QCOMPARE(heading(c), QString(text));
+            QCOMPARE(grid->columnWidth(c), width);
+        }
+        // The columns show these fields (a heading alone does not tell "月" from "月度").
+        const char* shownFields[] = {"月度", "太陽角度", "惑星NOASP", "太陽HOUSE", "南中星1", "上昇星1", "SUNASC"};
+        for (const char* field : shownFields) {
+            const auto& all = records::personListColumns();
+            QVERIFY2(std::any_of(all.begin(), all.end(), [&](const auto& col) { return col.field == field; }), field);
+        }
+    }
+
+    void captionsAndHints()
+    {
+        const std::pair<const char*, const char*> buttons[] = {
+            {"gotop", "先頭(&F)"},     {"gomae", "1つ前(&P)"},     {"gosaki", "1つ先(&N)"},
+            {"golast", "最後(&L)"},    {"gonnew", "新規作成(&I)"}, {"gotoroku", "ﾃﾞｰﾀ登録(&P)"},
+            {"godel", "ﾃﾞｰﾀ削除(&D)"}, {"sortbtn", "並び替え"},
+        };
+        for (const auto& [name, caption] : buttons) {
+            QPushButton* b = panel->button(name);
+            QVERIFY2(b != nullptr, name);
+            QCOMPARE(b->text(), QString(caption));
+        }
+        QCOMPARE(panel->search()->searchButton()->objectName(), QString("srch1btn"));
+        QCOMPARE(panel->search()->searchButton()->text(), QString("氏名検索"));
+        QCOMPARE(panel->search()->searchBox()->objectName(), QString("simeitxt"));
+        QCOMPARE(panel->search()->searchBox()->toolTip(), QString("検索したい名前を入力します"));
+
+        // The sort screen's items exactly as shown, blanks included, and the order each selects.
+        const std::pair<const char*, const char*> items[] = {
+            {"氏名 - 氏名の漢字コード順で並替", "SIMEI"},
+            {"年度 - 生まれた年度で並替", "YY"},
+            {"太陽 - 太陽の位置する星座で並替", "SUN"},
+            {"月    - 月の位置する星座で並替", "MOON"},
+            {"ASC - ASCの位置する星座で並替", "ASC"},
+            {"MC   - MCの位置する星座で並替", "MC"},
+            {"太陽ハウス - 太陽の位置するハウスで並替 ", "SUNHOUSE"},
+            {"重要惑星 - アスペクトの数が一番多い惑星で並替", "POINT"},
+            {"入力した日付順（通常はこの順で並ぶ）", "NO"},
+        };
+        records::Tsortfrm& sort = panel->sortScreen();
+        QCOMPARE(sort.findChild<QGroupBox*>("RadioGroup1")->title(), QString("並び替えるキーを指定"));
+        for (int i = 0; i < 9; ++i) {
+            QCOMPARE(sort.item(i)->text(), QString(items[i].first));
+            QTest::mouseClick(sort.item(i), Qt::LeftButton);
+            QCOMPARE(QString::fromStdString(persons->order()), QString(items[i].second));
+            QCOMPARE(sort.checkedItem(), i);
+        }
+
+        records::TDetailfrm detail(*persons, *messages);
+        QCOMPARE(detail.memo()->toolTip(), QString("メモ欄（自由に書き込み下さい）"));
+        QStringList headings;
+        for (int c = 0; c < detail.grid()->model()->columnCount(); ++c) {
+            headings << detail.grid()->model()->headerData(c, Qt::Horizontal).toString();
+        }
+        QCOMPARE(headings, QStringList({"氏名", "性別", "郵便", "住所", "TEL", "FAX"}));
     }
 
     void detailScreenEditsAddressAndMemo()

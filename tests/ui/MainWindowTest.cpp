@@ -150,6 +150,21 @@ private slots:
         w.yyComboBoxKeyUp(Qt::Key_F1);
         QCOMPARE(w.birthBoxes().yyComboBox->currentText(), expected);
     }
+
+    // The conversion is hooked to the year box's key release: F1 released on the box
+    // converts, another key leaves the text alone.
+    void eraYearOnKeyReleaseInTheYearBox()
+    {
+        Fixture f;
+        app::Workstation ws(f.env.services);
+        ui::Tinpfrm w(ws);
+        QComboBox* year = w.birthBoxes().yyComboBox;
+        year->setCurrentText("S34");
+        QTest::keyRelease(year, Qt::Key_F2);
+        QCOMPARE(year->currentText(), QString("S34"));
+        QTest::keyRelease(year, Qt::Key_F1);
+        QCOMPARE(year->currentText(), QString("1959"));
+    }
 };
 
 QTEST_MAIN(MainWindowTest)

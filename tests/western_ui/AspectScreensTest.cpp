@@ -82,7 +82,8 @@ private slots:
         QWidget main;
         QWidget extras;
         new QVBoxLayout(&extras);
-        const auto screens = western::attachAspectScreens(*f.ws, &extras, &main);
+        QWidget aiPage;
+        const auto screens = western::attachAspectScreens(*f.ws, &extras, &main, &aiPage);
         const western::NatalAspectGridModel& m = *screens.panel->model();
         QCOMPARE(m.rowCount(), 13);
         QCOMPARE(m.columnCount(), 14);
@@ -132,6 +133,15 @@ private slots:
         screens.panel->AspectEnv->click();
         QVERIFY(screens.settings->isVisible());
         QVERIFY(!screens.settings->isModal());
+
+        // The AI page's button of the same caption opens the same window again.
+        screens.settings->hide();
+        auto* speed = aiPage.findChild<QPushButton*>("SpeedButton1");
+        QVERIFY(speed != nullptr);
+        QCOMPARE(speed, screens.aiPageButton);
+        QCOMPARE(speed->text(), QString("アスペクトオーブ設定"));
+        speed->click();
+        QVERIFY(screens.settings->isVisible());
     }
 
     void settingsEditTheFileAndReloadOnlyOnClose()

@@ -165,15 +165,24 @@ void Tcirfrm::changed()
 
 void Tcirfrm::Redisp()
 {
+    followSignStyle();
     wheel_.Redisp(ws_.chart(), ws_.wheelFrame());
     changed();
 }
 
 void Tcirfrm::redrawFromFrame()
 {
+    followSignStyle();
     const core::ChartRecord& chart = ws_.chart();
     wheel_.redraw(chart, ws_.wheelFrame(), sectorOfSign(chart, 1) != 0);
     changed();
+}
+
+void Tcirfrm::followSignStyle()
+{
+    // The style is one setting for the run: a switch made on the other wheel holds here
+    // from this wheel's next redisplay on, as the switch's message promises.
+    wheel_.setSignStyle(ws_.signStyle());
 }
 
 void Tcirfrm::RedispClick()

@@ -98,6 +98,7 @@ private:
     QAction* addHook(QMenu* menu, const char* caption, const std::string& name);
     void drawFigures(const std::string& name);
     void placeOnScreen();
+    void followSignStyle();
     int screenHeight() const;
     void changed();
 

@@ -8,10 +8,12 @@
 #include "western/ui/Taspectsetfrm.h"
 
 #include <QBoxLayout>
+#include <QPushButton>
 
 namespace celmora::western {
 
-AspectScreens attachAspectScreens(app::Workstation& workstation, QWidget* detailArea, QWidget* mainWindow)
+AspectScreens attachAspectScreens(app::Workstation& workstation, QWidget* detailArea, QWidget* mainWindow,
+                                  QWidget* aiPage)
 {
     AspectScreens screens;
     screens.settings = new Taspectsetfrm(workstation, mainWindow);
@@ -21,6 +23,17 @@ AspectScreens attachAspectScreens(app::Workstation& workstation, QWidget* detail
         if (auto* layout = qobject_cast<QBoxLayout*>(detailArea->layout())) layout->insertWidget(0, screens.panel);
     }
     NatalAspectPanel* panel = screens.panel;
+    if (aiPage) {
+        auto* button = new QPushButton(panel->AspectEnv->text(), aiPage);
+        button->setObjectName("SpeedButton1");
+        if (auto* layout = qobject_cast<QBoxLayout*>(aiPage->layout())) {
+            layout->insertWidget(0, button, 0, Qt::AlignLeft);
+        } else {
+            button->move(8, 8);
+        }
+        QObject::connect(button, &QPushButton::clicked, panel, &NatalAspectPanel::AspectEnvClick);
+        screens.aiPageButton = button;
+    }
     workstation.run().afterStep(core::DiagnosisStep::Aspects, [panel](core::DiagnosisContext&) { panel->refresh(); });
     return screens;
 }
