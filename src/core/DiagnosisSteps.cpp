@@ -60,8 +60,10 @@ bool ReadBirthInput(ChartRecord& chart, const BirthInput& input, const platform:
         chart.sex = input.sex;
         chart.birthDateText = input.yearText + "/" + input.monthText + "/" + input.dayText;
         chart.year = toInt(input.yearText);
-        chart.month = checkedRange(toInt(input.monthText), 0, 12, "月");
-        chart.day = checkedRange(toInt(input.dayText), 0, 31, "日");
+        // A month or day of 0 fits the record's field but names no date; refusing it here
+        // gives the user the field and its range instead of a failed table lookup later.
+        chart.month = checkedRange(toInt(input.monthText), 1, 12, "月");
+        chart.day = checkedRange(toInt(input.dayText), 1, 31, "日");
         chart.hour = checkedRange(toInt(input.hourText), 0, 23, "時");
         chart.minute = checkedRange(toInt(input.minuteText), 0, 59, "分");
         chart.birthTimeText = input.hourText + "." + input.minuteText + ".00";

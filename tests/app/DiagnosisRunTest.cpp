@@ -161,7 +161,8 @@ TEST_F(DiagnosisRunTest, BirthFieldOutOfItsRangeEndsTheRunWithoutAMessage)
         {"month 13", "13", "01", "09", "05"},  {"negative month", "-1", "01", "09", "05"},
         {"day 32", "01", "32", "09", "05"},    {"negative day", "01", "-01", "09", "05"},
         {"negative hour", "01", "01", "-1", "05"}, {"minute 60", "01", "01", "09", "60"},
-        {"negative minute", "01", "01", "09", "-5"},
+        {"negative minute", "01", "01", "09", "-5"}, {"month 00", "00", "01", "09", "05"},
+        {"day 00", "01", "00", "09", "05"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
