@@ -19,6 +19,7 @@
 #include "records/PersonCsv.h"
 #include "records/PersonFields.h"
 #include "records/PersonTable.h"
+#include "records/WriteBackPerson.h"
 
 namespace celmora::cli {
 
@@ -98,17 +99,9 @@ int runPersons(CliSession& session, const std::vector<std::string>& commandArgs,
             result["rows"] = allRows(persons);
             result["count"] = result["rows"].size();
         } else if (action == "add") {
-            namespace fields = records::fields;
             persons.appendNew();
-            persons.setField(fields::name, birth.name);
-            persons.setField(fields::year, birth.yearText);
-            persons.setField(fields::month, birth.monthText);
-            persons.setField(fields::day, birth.dayText);
-            persons.setField(fields::hour, birth.hourText);
-            persons.setField(fields::minute, birth.minuteText);
-            persons.setField(fields::sex, birth.sex);
-            persons.setField(fields::timeDiff, birth.timeDiffText);
-            persons.setField(fields::area1, birth.area1);
+            records::writeBirthFields(persons, birth);
+            persons.setField(records::fields::area1, birth.area1);
             persons.save();
             result["row"] = personRowJson(persons.cursor());
         } else if (action == "export") {

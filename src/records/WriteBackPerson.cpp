@@ -17,11 +17,8 @@ constexpr int mcHouse = 10;
 
 }  // namespace
 
-void WriteBackPerson(PersonTable& persons, const core::ChartRecord& record, const core::BirthInput& boxes,
-                     const SunSeparations& sun)
+void writeBirthFields(PersonTable& persons, const core::BirthInput& boxes)
 {
-    PersonTable::BatchedChanges batch(persons);
-
     persons.setField(fields::name, boxes.name);
     persons.setField(fields::year, boxes.yearText);
     persons.setField(fields::month, boxes.monthText);
@@ -30,6 +27,14 @@ void WriteBackPerson(PersonTable& persons, const core::ChartRecord& record, cons
     persons.setField(fields::minute, boxes.minuteText);
     persons.setField(fields::timeDiff, boxes.timeDiffText);
     persons.setField(fields::sex, boxes.sex);
+}
+
+void WriteBackPerson(PersonTable& persons, const core::ChartRecord& record, const core::BirthInput& boxes,
+                     const SunSeparations& sun)
+{
+    PersonTable::BatchedChanges batch(persons);
+
+    writeBirthFields(persons, boxes);
 
     for (int p = 1; p <= 11; ++p) {
         const auto i = static_cast<std::size_t>(p - 1);

@@ -16,6 +16,10 @@ namespace celmora::records {
 
 class PersonTable;
 
+// The birth data as the data-entry boxes hold it ("氏名", "年度", "月度", "日", "時",
+// "分", "時差", "性別") into the row being edited.
+void writeBirthFields(PersonTable& persons, const core::BirthInput& boxes);
+
 // Puts the current row into edit mode (a new row on an empty list), sets the birth
 // fields from the data-entry boxes as they read now, the sign names, rounded degrees,
 // summary texts, pattern counts, the Sun's separations and the wheel angles from
