@@ -23,10 +23,10 @@ int main(int argc, char** argv)
     }
     try {
         const QDir root(QString::fromLocal8Bit(argv[1]));
-        for (const PictureSpec& spec : allPictures()) {
-            if (!root.mkpath(spec.folder)) throw std::runtime_error("cannot create " + spec.folder.toStdString());
-            saveBmp(renderPicture(spec.width, spec.height, spec.edge, spec.draw),
-                    root.filePath(spec.folder + "/" + spec.fileName));
+        for (const PictureDef& picture : allPictures()) {
+            if (!root.mkpath(picture.folder)) throw std::runtime_error("cannot create " + picture.folder.toStdString());
+            saveBmp(renderPicture(picture.width, picture.height, picture.edge, picture.draw),
+                    root.filePath(picture.folder + "/" + picture.fileName));
         }
         if (argc == 4 && !contactSheet(allPictures()).save(QString::fromLocal8Bit(argv[3]), "PNG")) {
             throw std::runtime_error(std::string("cannot write ") + argv[3]);

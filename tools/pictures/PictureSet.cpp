@@ -47,9 +47,9 @@ constexpr double iconStroke = 11.0;  // design units: 1.75 px at 16 px
 constexpr int symbolSize = 40;
 constexpr double symbolStroke = 8.0;  // 3.2 px at 40 px
 
-std::vector<PictureSpec> build()
+std::vector<PictureDef> build()
 {
-    std::vector<PictureSpec> list;
+    std::vector<PictureDef> list;
     for (const BodyLook& b : bodies) {
         list.push_back({"icon", QString(b.stem) + ".bmp", iconSize, iconSize, Edge::Hard,
                         [b](QPainter& p) { drawBodyGlyph(p, b.body, b.colour, iconStroke); }});
@@ -83,13 +83,13 @@ std::vector<PictureSpec> build()
 
 }  // namespace
 
-const std::vector<PictureSpec>& allPictures()
+const std::vector<PictureDef>& allPictures()
 {
-    static const std::vector<PictureSpec> list = build();
+    static const std::vector<PictureDef> list = build();
     return list;
 }
 
-QImage contactSheet(const std::vector<PictureSpec>& pictures)
+QImage contactSheet(const std::vector<PictureDef>& pictures)
 {
     constexpr int zoom = 4;
     constexpr int gap = 8;
@@ -99,11 +99,11 @@ QImage contactSheet(const std::vector<PictureSpec>& pictures)
     // Pictures grouped by folder (in first-seen order); each group is shown on white and
     // then on silver, wrapping at the sheet width.
     std::vector<QString> folders;
-    for (const PictureSpec& spec : pictures) {
-        if (std::find(folders.begin(), folders.end(), spec.folder) == folders.end()) folders.push_back(spec.folder);
+    for (const PictureDef& picture : pictures) {
+        if (std::find(folders.begin(), folders.end(), picture.folder) == folders.end()) folders.push_back(picture.folder);
     }
     struct Placed {
-        const PictureSpec* spec;
+        const PictureDef* picture;
         QPoint at;
     };
     std::vector<std::pair<QRect, QColor>> bands;
@@ -113,17 +113,17 @@ QImage contactSheet(const std::vector<PictureSpec>& pictures)
         for (const QColor& background : backgrounds) {
             const int bandTop = y;
             int x = gap, lineHeight = 0;
-            for (const PictureSpec& spec : pictures) {
-                if (spec.folder != folder) continue;
-                const int cellWidth = spec.width * (zoom + 1) + 3 * gap;
+            for (const PictureDef& picture : pictures) {
+                if (picture.folder != folder) continue;
+                const int cellWidth = picture.width * (zoom + 1) + 3 * gap;
                 if (x + cellWidth > sheetWidth && x > gap) {
                     x = gap;
                     y += lineHeight + gap;
                     lineHeight = 0;
                 }
-                placed.push_back({&spec, QPoint(x, y)});
+                placed.push_back({&picture, QPoint(x, y)});
                 x += cellWidth;
-                lineHeight = std::max(lineHeight, spec.height * zoom);
+                lineHeight = std::max(lineHeight, picture.height * zoom);
             }
             y += lineHeight + gap;
             bands.push_back({QRect(0, bandTop - gap / 2, sheetWidth, y - bandTop), background});
@@ -135,17 +135,15 @@ QImage contactSheet(const std::vector<PictureSpec>& pictures)
     QPainter painter(&sheet);
     for (const auto& [rect, colour] : bands) painter.fillRect(rect, colour);
     for (const Placed& item : placed) {
-        const PictureSpec& spec = *item.spec;
-        QImage picture =
-            renderPicture(spec.width, spec.height, spec.edge, spec.draw).convertToFormat(QImage::Format_ARGB32);
-        for (int py = 0; py < picture.height(); ++py) {
-            for (int px = 0; px < picture.width(); ++px) {
-                if ((picture.pixel(px, py) & 0xFFFFFFu) == keyColour) picture.setPixel(px, py, 0);
+        const PictureDef& def = *item.picture;
+        QImage image = renderPicture(def.width, def.height, def.edge, def.draw).convertToFormat(QImage::Format_ARGB32);
+        for (int py = 0; py < image.height(); ++py) {
+            for (int px = 0; px < image.width(); ++px) {
+                if ((image.pixel(px, py) & 0xFFFFFFu) == keyColour) image.setPixel(px, py, 0);
             }
         }
-        painter.drawImage(item.at, picture);
-        painter.drawImage(QRect(item.at + QPoint(spec.width + gap, 0), QSize(spec.width * zoom, spec.height * zoom)),
-                          picture);
+        painter.drawImage(item.at, image);
+        painter.drawImage(QRect(item.at + QPoint(def.width + gap, 0), QSize(def.width * zoom, def.height * zoom)), image);
     }
     return sheet;
 }

@@ -20,7 +20,7 @@
 
 namespace celmora::pictures {
 
-struct PictureSpec {
+struct PictureDef {
     QString folder;
     QString fileName;
     int width;
@@ -29,10 +29,10 @@ struct PictureSpec {
     Drawing draw;
 };
 
-const std::vector<PictureSpec>& allPictures();
+const std::vector<PictureDef>& allPictures();
 
 // Every picture on white and on silver, at natural size and enlarged four times, with
 // the key colour shown as the background: for looking at the set in one image.
-QImage contactSheet(const std::vector<PictureSpec>& pictures);
+QImage contactSheet(const std::vector<PictureDef>& pictures);
 
 }  // namespace celmora::pictures
