@@ -38,11 +38,6 @@ Workstation::Workstation(const platform::Services& services) : services_(service
     measurePrinter();
     // Chart graphics: the natal wheel's frame. Until the first run every separation is 0.
     wheelFrame_ = std::make_unique<graphics::WheelFrame>();
-    setSunSeparationSource([this] {
-        records::SunSeparations sun;
-        for (int k = 2; k <= 13; ++k) sun[k] = wheelFrame_->separation[1][k];
-        return sun;
-    });
     // Western analysis: the aspect definitions are read once at start-up.
     aspectTable_ = std::make_unique<western::AspectTable>();
     aspectMatrix_ = std::make_unique<western::AspectMatrix>();
@@ -83,9 +78,15 @@ void Workstation::wireDiagnosisRun()
     });
     run_->setStep(DiagnosisStep::WriteBackPerson, [this](core::DiagnosisContext& c) {
         if (!personWriteBack_) return;
-        records::WriteBackPerson(*persons_, c.chart, c.input,
-                                 sunSeparations_ ? sunSeparations_() : records::SunSeparations{});
+        records::WriteBackPerson(*persons_, c.chart, c.input, sunSeparations());
     });
+}
+
+records::SunSeparations Workstation::sunSeparations() const
+{
+    records::SunSeparations sun;
+    for (int k = 2; k <= 13; ++k) sun[k] = wheelFrame_->separation[1][k];
+    return sun;
 }
 
 void Workstation::measurePrinter()

@@ -17,7 +17,6 @@
 #include "platform/Services.h"
 #include "records/SunSeparations.h"
 
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -68,10 +67,6 @@ public:
     // workstation; a command-line run turns it on only when asked to save.
     void setPersonWriteBack(bool enabled) { personWriteBack_ = enabled; }
     bool personWriteBack() const { return personWriteBack_; }
-    // Where step 18 reads the Sun's row of the natal wheel's separation matrix. Set at
-    // creation to read wheelFrame(), whose separations are all 0 until step 13 has run.
-    using SunSeparationSource = std::function<records::SunSeparations()>;
-    void setSunSeparationSource(SunSeparationSource source) { sunSeparations_ = std::move(source); }
 
     // The printer page module, measured again at the start of every Diagnose run.
     print::PrinterPageModule& printerPage() { return *printerPage_; }
@@ -92,6 +87,9 @@ public:
 private:
     void wireDiagnosisRun();
     void measurePrinter();
+    // The Sun's row of the natal wheel's separation matrix, as step 18 writes it; all 0
+    // until step 13 has run.
+    records::SunSeparations sunSeparations() const;
 
     platform::Services services_;
     std::unique_ptr<core::TDatacalc1> datacalc_;
@@ -102,7 +100,6 @@ private:
     std::unique_ptr<print::PrinterPageModule> printerPage_;
     std::unique_ptr<records::PersonTable> persons_;
     bool personWriteBack_ = true;
-    SunSeparationSource sunSeparations_;
     std::unique_ptr<graphics::WheelFrame> wheelFrame_;
     graphics::SignStyle signStyle_ = graphics::SignStyle::Picture;
     std::unique_ptr<western::AspectTable> aspectTable_;

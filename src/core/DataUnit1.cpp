@@ -39,21 +39,6 @@ HmsResult hmsFromSeconds(int n)
     return r;
 }
 
-int dotCount(std::string_view s)
-{
-    int n = 0;
-    for (char c : s)
-        if (c == '.') ++n;
-    return n;
-}
-
-// Two digits for values 0..9, the plain decimal text otherwise.
-std::string twoDigits(int n)
-{
-    std::string text = n < 10 ? "0" : "";
-    return text.append(std::to_string(n));
-}
-
 }  // namespace
 
 TDatacalc1::TDatacalc1(platform::Messages& messages) : messages_(messages)
@@ -207,7 +192,7 @@ HmsResult TDatacalc1::TimeAddWrap(std::string_view a, std::string_view b) const
 
 std::string TDatacalc1::NormalizeTimeText(std::string_view s, std::string_view option) const
 {
-    const int dots = dotCount(s);
+    const int dots = CountChar(".", s);
     if (dots == 0) {
         std::string text = toInt(s) > 9 ? "" : "0";
         return text.append(s).append(".00.00");
@@ -217,14 +202,14 @@ std::string TDatacalc1::NormalizeTimeText(std::string_view s, std::string_view o
     const DotParts hm = SplitDot(s);
     int h = toInt(hm.a);
     if (option == "BELLOW24" && h > 23) h -= 24;
-    if (dots == 1) return twoDigits(h) + "." + twoDigits(toInt(hm.b)) + ".00";
+    if (dots == 1) return ZeroPad2(h) + "." + ZeroPad2(toInt(hm.b)) + ".00";
     const DotParts ms = SplitDot(hm.b);
-    return twoDigits(h) + "." + twoDigits(toInt(ms.a)) + "." + twoDigits(toInt(ms.b));
+    return ZeroPad2(h) + "." + ZeroPad2(toInt(ms.a)) + "." + ZeroPad2(toInt(ms.b));
 }
 
 int TDatacalc1::DDHHStr2Int(std::string_view dm) const
 {
-    const int dots = dotCount(dm);
+    const int dots = CountChar(".", dm);
     if (dots == 0) return toInt(dm);
     if (dots > 1) {
         messages_.information("DDHHStr2Int error -" + std::string(dm));
@@ -237,7 +222,7 @@ int TDatacalc1::DDHHStr2Int(std::string_view dm) const
 
 double TDatacalc1::Kakudo2Real(std::string_view t) const
 {
-    const int dots = dotCount(t);
+    const int dots = CountChar(".", t);
     if (dots == 0) return toInt(t);
     if (dots > 2) {
         messages_.information("Kakudo2Real() - Illegal input ");
@@ -260,7 +245,7 @@ double TDatacalc1::Kakudo2Real(std::string_view t) const
 
 double TDatacalc1::Kakudo2Real2(std::string_view t) const
 {
-    const int dots = dotCount(t);
+    const int dots = CountChar(".", t);
     if (dots == 0) return toInt(t);
     if (dots > 1) {
         messages_.information("Kakudo2Real2() - Illegal input ");

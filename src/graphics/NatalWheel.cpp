@@ -33,14 +33,14 @@ constexpr std::array<std::string_view, 12> houseMeanings{
     "あなたの個性", "財産、経済", "知的能力", "家族や住宅",   "夢・恋愛",     "健康",
     "パートナー",   "再生・死・子孫", "精神性", "仕事・社会性", "社会的願望", "障害・病気"};
 
+// Each line is drawn in the colour of the aspect lines it names (aspectColour).
 struct LegendLine {
     const char* text;
-    std::uint32_t rgb;
+    int degree;
     int top;
 };
 constexpr LegendLine legendLines[5] = {
-    {"180,90", 0x800080, 68}, {"120,60,30", 0x008000, 79}, {"150", 0x0000FF, 90},
-    {"144,72", 0xFF0000, 100}, {"45,135", 0xFF00FF, 111}};
+    {"180,90", 180, 68}, {"120,60,30", 120, 79}, {"150", 150, 90}, {"144,72", 144, 100}, {"45,135", 45, 111}};
 constexpr const char* legendHint = "各アスペクト度数は色で識別できます";
 
 constexpr Size signPictureSize{60, 58};
@@ -188,7 +188,7 @@ void NatalWheel::createItems()
     for (int l = 1; l <= 5; ++l) {
         WheelOverlayItem& g = item(OverlayKind::Legend, l);
         const LegendLine& line = legendLines[l - 1];
-        g.font = labelFont("ＭＳ Ｐゴシック", 12, true, Colour::rgb(line.rgb));
+        g.font = labelFont("ＭＳ Ｐゴシック", 12, true, aspectColour(line.degree));
         g.text = line.text;
         g.anchor = {7, line.top};
         g.hint = legendHint;
@@ -256,8 +256,6 @@ void NatalWheel::redraw(const core::ChartRecord& chart, const WheelFrame& frame,
         item(OverlayKind::HeaderLine, 2).text = "時差  " + chart.timeDiffText;
         item(OverlayKind::HeaderLine, 3).text = chart.name;
         for (int l = 1; l <= 3; ++l) item(OverlayKind::HeaderLine, l).visible = true;
-        hideAll(OverlayKind::ArabicPart);
-        hideAll(OverlayKind::FixedStar);
         hideAll(OverlayKind::MansionLabel);
     }
 

@@ -83,6 +83,11 @@ struct Font {
 // other names unchanged. Every backend (screen, printer, SVG) maps through this.
 std::string installedFontFamily(const std::string& family);
 
+// The em height of `font` in device pixels on a surface of vertical resolution
+// `dpiY`: points become size × dpiY / 72 rounded half up, a pixel size is used as is.
+// Every backend sizes text by this, so a layout measured on one fits on the others.
+int emPixels(const Font& font, int dpiY);
+
 struct Point {
     int x = 0, y = 0;
     bool operator==(const Point&) const = default;

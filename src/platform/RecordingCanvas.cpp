@@ -17,6 +17,11 @@ std::string installedFontFamily(const std::string& family)
     return family;
 }
 
+int emPixels(const Font& font, int dpiY)
+{
+    return font.pixelSize ? font.size : (font.size * dpiY + 36) / 72;
+}
+
 RecordingCanvas::RecordingCanvas(Size size, int dpiX, int dpiY)
 {
     list_.size = size;
@@ -42,8 +47,7 @@ void RecordingCanvas::text(Point topLeft, const std::string& utf8) { list_.ops.e
 
 Size RecordingCanvas::textExtent(const std::string& utf8) const
 {
-    // Em height in pixels: points scale with the surface's vertical resolution.
-    const int em = font_.pixelSize ? font_.size : (font_.size * list_.dpiY + 36) / 72;
+    const int em = emPixels(font_, list_.dpiY);
     int halves = 0;
     for (std::size_t i = 0; i < utf8.size();) halves += utf8::isHalfWidth(utf8::next(utf8, i)) ? 1 : 2;
     return {(halves * em + 1) / 2, em};

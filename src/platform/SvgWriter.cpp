@@ -82,11 +82,6 @@ std::string fill(const Brush& brush)
     return brush.style == BrushStyle::None ? " fill=\"none\"" : " fill=\"" + colour(brush.colour) + "\"";
 }
 
-int emPixels(const Font& font, int dpiY)
-{
-    return font.pixelSize ? font.size : (font.size * dpiY + 36) / 72;
-}
-
 std::string fontFamilyList(const std::string& family)
 {
     const std::string installed = installedFontFamily(family);

@@ -8,6 +8,8 @@
 #include <array>
 #include <string_view>
 
+#include "records/PersonFields.h"
+
 namespace celmora::records {
 
 struct PersonIndex {
@@ -16,15 +18,15 @@ struct PersonIndex {
 };
 
 inline constexpr std::array<PersonIndex, 9> personIndexes{{
-    {"NO", "No"},
-    {"SIMEI", "氏名"},
-    {"YY", "年度"},
-    {"SUN", "太陽"},
-    {"MOON", "月"},
-    {"ASC", "ASC"},
-    {"MC", "MC"},
-    {"SUNHOUSE", "太陽HOUSE"},
-    {"POINT", "惑星ポイント"},
+    {"NO", fields::no},
+    {"SIMEI", fields::name},
+    {"YY", fields::year},
+    {"SUN", fields::pointSign[0]},
+    {"MOON", fields::pointSign[1]},
+    {"ASC", fields::asc},
+    {"MC", fields::mc},
+    {"SUNHOUSE", fields::sunHouse},
+    {"POINT", fields::strongestPlanet},
 }};
 
 // The index the name search switches to.

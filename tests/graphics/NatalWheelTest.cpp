@@ -92,6 +92,18 @@ TEST_F(NatalWheelTest, BodiesSitOnTheirAnglesWithTheirHints)
     EXPECT_EQ(wheel.item(OverlayKind::Body, 13).hint, "MC (牡牛 25.40)");
 }
 
+TEST_F(NatalWheelTest, LegendLinesTakeTheColoursOfTheAspectLines)
+{
+    // Expected colours are those of the aspect lines as drawn (0xRRGGBB), written out.
+    const std::pair<const char*, std::uint32_t> lines[] = {
+        {"180,90", 0x800080}, {"120,60,30", 0x008000}, {"150", 0x0000FF}, {"144,72", 0xFF0000}, {"45,135", 0xFF00FF}};
+    for (int l = 1; l <= 5; ++l) {
+        const WheelOverlayItem& legend = wheel.item(OverlayKind::Legend, l);
+        EXPECT_EQ(legend.text, lines[l - 1].first);
+        EXPECT_EQ(legend.font.colour, platform::Colour::rgb(lines[l - 1].second)) << legend.text;
+    }
+}
+
 TEST_F(NatalWheelTest, SignsCuspLabelsAndHouseNumbers)
 {
     // Sector 1 (獅子) is centred 15 degrees after its start: 165, picture style at R - 33.

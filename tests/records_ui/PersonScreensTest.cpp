@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
 #include <algorithm>
@@ -137,6 +138,22 @@ private slots:
         // The boxes hold no more than the fields do.
         QCOMPARE(boxes->boxes.NameDB->maxLength(), 16);
         QCOMPARE(boxes->boxes.yyComboBox->lineEdit()->maxLength(), 4);
+    }
+
+    void typingRepaintsOnlyTheCurrentRow()
+    {
+        persons->next();  // row 1 in entry order
+        const QAbstractItemModel* model = panel->search()->grid()->model();
+        QSignalSpy changed(model, &QAbstractItemModel::dataChanged);
+        QTest::keyClicks(boxes->boxes.NameDB, "X");
+        QCOMPARE(changed.count(), 1);
+        const auto topLeft = changed.at(0).at(0).value<QModelIndex>();
+        const auto bottomRight = changed.at(0).at(1).value<QModelIndex>();
+        QCOMPARE(topLeft.row(), 1);
+        QCOMPARE(bottomRight.row(), 1);
+        QCOMPARE(topLeft.column(), 0);
+        QCOMPARE(bottomRight.column(), model->columnCount() - 1);
+        QCOMPARE(cell(panel->search()->grid(), 1, 0), QString("AbeX"));
     }
 
     void clickingAGridRowMovesTheBoxes()

@@ -2,6 +2,8 @@
 // Copyright (C) 2026 Celmora developers
 #include "ZodiacText.h"
 
+#include "core/calc1Unit.h"
+
 #include <cmath>
 #include <cstdio>
 #include <stdexcept>
@@ -27,7 +29,7 @@ SignDegree toSignDegree(double longitudeDegrees)
 std::string_view signName(int sign)
 {
     if (sign < 1 || sign > 12) throw std::out_of_range("sign index " + std::to_string(sign));
-    return signNames[static_cast<std::size_t>(sign - 1)];
+    return core::signNames[static_cast<std::size_t>(sign - 1)];
 }
 
 std::string degreeText(const SignDegree& position)

@@ -2,7 +2,8 @@
 // Copyright (C) 2026 Celmora developers
 #include "TextTableSchema.h"
 
-#include "ZodiacText.h"
+#include "core/ChartPoints.h"
+#include "core/calc1Unit.h"
 
 #include <nlohmann/json.hpp>
 
@@ -24,9 +25,9 @@ std::vector<std::string> namedList(const std::string& reference)
 {
     std::vector<std::string> values;
     if (reference == "@bodies") {
-        for (auto name : datagen::bodyNames) values.emplace_back(name);
+        for (auto name : core::pointNames) values.emplace_back(name);
     } else if (reference == "@signs") {
-        for (auto name : datagen::signNames) values.emplace_back(name);
+        for (auto name : core::signNames) values.emplace_back(name);
     }
     return values;
 }

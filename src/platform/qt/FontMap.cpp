@@ -28,10 +28,7 @@ QFont toQFont(const Font& font, int dpiY)
     QStringList families{family};
     if (family != QLatin1String(sansFamily)) families << QString::fromUtf8(sansFamily);
     q.setFamilies(families);
-    // The same em as RecordingCanvas and the SVG writer compute, so that a layout
-    // measured on one backend fits on the others.
-    const int pixels = font.pixelSize ? font.size : (font.size * dpiY + 36) / 72;
-    q.setPixelSize(std::max(1, pixels));
+    q.setPixelSize(std::max(1, emPixels(font, dpiY)));
     q.setBold(font.bold);
     return q;
 }

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "records/PersonFields.h"
+
 namespace celmora::records {
 
 struct PersonGridColumn {
@@ -23,36 +25,36 @@ inline constexpr int nameColumnWidth = 110;
 inline const std::vector<PersonGridColumn>& personListColumns()
 {
     static const std::vector<PersonGridColumn> columns{
-        {"氏名", "氏名", nameColumnWidth},
-        {"年度", "年度", 45},
-        {"月度", "月", 23},
-        {"日", "日", 23},
-        {"時", "時", 23},
-        {"分", "分", 23},
-        {"時差", "時差", 30},
-        {"性別", "性別", 27},
-        {"太陽", "太陽", 40},
-        {"太陽角度", "位置", 25},
-        {"月", "月", 40},
-        {"月角度", "位置", 25},
-        {"ASC", "ASC", 40},
-        {"ASC角度", "位置", 25},
-        {"MC", "MC", 40},
-        {"MC角度", "位置", 25},
-        {"惑星ポイント", "強い", 40},
-        {"惑星NOASP", "弱い", 40},
-        {"太陽HOUSE", "太ﾊｳｽ", 45},
-        {"南中星1", "南中星", 45},
-        {"上昇星1", "上昇星", 45},
-        {"直角三", "直角△", 40},
-        {"正三角", "正△", 40},
-        {"二等辺", "二等△", 40},
-        {"長方形", "長方形", 40},
-        {"正方形", "正方形", 40},
-        {"SUN月", "太-月", 35},
-        {"SUN水星", "太-水", 35},
-        {"SUNASC", "太-ASC", 35},
-        {"SUNMC", "太-MC", 35},
+        {fields::name, "氏名", nameColumnWidth},
+        {fields::year, "年度", 45},
+        {fields::month, "月", 23},
+        {fields::day, "日", 23},
+        {fields::hour, "時", 23},
+        {fields::minute, "分", 23},
+        {fields::timeDiff, "時差", 30},
+        {fields::sex, "性別", 27},
+        {fields::pointSign[0], "太陽", 40},
+        {fields::pointDegree[0], "位置", 25},
+        {fields::pointSign[1], "月", 40},
+        {fields::pointDegree[1], "位置", 25},
+        {fields::asc, "ASC", 40},
+        {fields::ascDegree, "位置", 25},
+        {fields::mc, "MC", 40},
+        {fields::mcDegree, "位置", 25},
+        {fields::strongestPlanet, "強い", 40},
+        {fields::weakestPlanet, "弱い", 40},
+        {fields::sunHouse, "太ﾊｳｽ", 45},
+        {fields::culminatingBody[0], "南中星", 45},
+        {fields::risingBody[0], "上昇星", 45},
+        {fields::rightTriangle, "直角△", 40},
+        {fields::grandTrine, "正△", 40},
+        {fields::isosceles, "二等△", 40},
+        {fields::rectangle, "長方形", 40},
+        {fields::square, "正方形", 40},
+        {fields::sunSeparation[0], "太-月", 35},
+        {fields::sunSeparation[1], "太-水", 35},
+        {fields::sunSeparation[10], "太-ASC", 35},
+        {fields::sunSeparation[11], "太-MC", 35},
     };
     return columns;
 }
@@ -61,12 +63,12 @@ inline const std::vector<PersonGridColumn>& personListColumns()
 inline const std::vector<PersonGridColumn>& personDetailColumns()
 {
     static const std::vector<PersonGridColumn> columns{
-        {"氏名", "氏名", nameColumnWidth},
-        {"性別", "性別", 40},
-        {"郵便", "郵便", 80},
-        {"住所", "住所", 280},
-        {"TEL", "TEL", 110},
-        {"FAX", "FAX", 110},
+        {fields::name, "氏名", nameColumnWidth},
+        {fields::sex, "性別", 40},
+        {fields::postalCode, "郵便", 80},
+        {fields::address, "住所", 280},
+        {fields::tel, "TEL", 110},
+        {fields::fax, "FAX", 110},
     };
     return columns;
 }

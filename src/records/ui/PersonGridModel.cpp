@@ -22,6 +22,12 @@ PersonGridModel::PersonGridModel(PersonTable& persons, std::vector<PersonGridCol
             beginResetModel();
             shownRows_ = persons_.rowCount();
             endResetModel();
+        } else if (change == PersonTableChange::CurrentEdited) {
+            // Typing changes only the current row's edit buffer: repaint that row alone.
+            const int row = persons_.currentRow();
+            if (row >= 0 && row < shownRows_) {
+                emit dataChanged(index(row, 0), index(row, columnCount() - 1), {Qt::DisplayRole});
+            }
         } else if (shownRows_ > 0) {
             emit dataChanged(index(0, 0), index(shownRows_ - 1, columnCount() - 1), {Qt::DisplayRole});
         }
