@@ -6,18 +6,17 @@
 // the escapes resolved; a faulty source is refused with file, line and field named,
 // and no table is written.
 
-#include "DataTestSupport.h"
-#include "platform/TempDir.h"
-
-#include "platform/Table.h"
-
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <filesystem>
 #include <fstream>
+#include <ostream>
 #include <string>
 #include <vector>
+
+#include "DataTestSupport.h"
+#include "platform/Table.h"
+#include "platform/TempDir.h"
 
 namespace celmora::testing {
 namespace {
@@ -27,11 +26,16 @@ namespace fs = std::filesystem;
 const std::string schemaFile = std::string(CELMORA_SOURCE_DIR) + "/data/texttables.json";
 const std::string goodSources = std::string(CELMORA_SOURCE_DIR) + "/tests/data/fixtures/texttables";
 
-CommandResult compile(const std::string& sources, const std::string& out, const std::string& table,
-                      const std::string& extra = "")
+CommandResult compileWith(const std::string& schema, const std::string& sources, const std::string& out,
+                          const std::string& table)
 {
-    return runCommand(std::string("'") + CELMORA_TEXTTABLES_TOOL + "' --schema '" + schemaFile + "' --sources '" +
-                      sources + "' " + (out.empty() ? "--check" : "--out '" + out + "'") + " " + extra + " " + table);
+    return runCommand(std::string("'") + CELMORA_TEXTTABLES_TOOL + "' --schema '" + schema + "' --sources '" + sources +
+                      "' " + (out.empty() ? "--check" : "--out '" + out + "'") + " " + table);
+}
+
+CommandResult compile(const std::string& sources, const std::string& out, const std::string& table)
+{
+    return compileWith(schemaFile, sources, out, table);
 }
 
 void writeFile(const fs::path& path, const std::string& text)
@@ -98,13 +102,16 @@ struct BadSource {
     const char* name;
     const char* table;
     const char* text;
-    int line;           // the line the message must name
-    const char* field;  // the field it must name ("" when the fault is the whole line)
+    int line;               // the line the message must name
+    const char* field;      // the field it must name ("" when the fault is the whole line)
+    const char* file = "";  // the source file under bunsyodb/; "" for <table>.tsv
 };
 
 // Names the case in test listings instead of dumping its bytes.
-void PrintTo(const BadSource& c, std::ostream* out) { *out << c.name; }
-
+void PrintTo(const BadSource& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class TextTableRefusal : public ::testing::TestWithParam<BadSource> {};
 
@@ -112,10 +119,11 @@ TEST_P(TextTableRefusal, NamesFileLineAndFieldAndWritesNothing)
 {
     const BadSource& c = GetParam();
     TempDir work;
-    writeFile(fs::path(work.path()) / "sources/bunsyodb" / (std::string(c.table) + ".tsv"), c.text);
+    const std::string file = *c.file != '\0' ? std::string(c.file) : std::string(c.table) + ".tsv";
+    writeFile(fs::path(work.path()) / "sources/bunsyodb" / file, c.text);
     const CommandResult result = compile(work / "sources", work / "out", c.table);
     EXPECT_EQ(result.exitCode, 1) << result.output;
-    std::string where = "bunsyodb/" + std::string(c.table) + ".tsv:" + std::to_string(c.line) + ": ";
+    std::string where = "bunsyodb/" + file + ":" + std::to_string(c.line) + ": ";
     if (*c.field != '\0') where += "「" + std::string(c.field) + "」";
     EXPECT_NE(result.output.find(where), std::string::npos) << "expected \"" << where << "\" in:\n" << result.output;
     EXPECT_FALSE(fs::exists(work / ("out/bunsyodb/" + std::string(c.table) + ".db")));
@@ -129,27 +137,41 @@ INSTANTIATE_TEST_SUITE_P(
         BadSource{"ExtraTab", "惑星星座BUN", "惑星\t星座\tメモ\tビジネス\n太陽\t牡羊\t\t\t読み\n", 2, ""},
         BadSource{"BlankLineInside", "惑星星座BUN", "惑星\t星座\tメモ\tビジネス\n\n太陽\t牡羊\t\t\n", 2, ""},
         BadSource{"WrongHeader", "惑星星座BUN", "惑星\t星座名\tメモ\tビジネス\n太陽\t牡羊\t\t\n", 1, "星座"},
-        BadSource{"SignNameWithSuffix", "惑星星座BUN", "惑星\t星座\tメモ\tビジネス\n太陽\t牡羊\t\t\n太陽\t牡牛座\t\t\n", 3,
-                  "星座"},
+        BadSource{"SignNameWithSuffix", "惑星星座BUN", "惑星\t星座\tメモ\tビジネス\n太陽\t牡羊\t\t\n太陽\t牡牛座\t\t\n",
+                  3, "星座"},
         BadSource{"UnknownBody", "惑星星座BUN", "惑星\t星座\tメモ\tビジネス\n太陽星\t牡羊\t\t\n", 2, "惑星"},
-        BadSource{"RepeatedKey", "惑星星座BUN", "惑星\t星座\tメモ\tビジネス\n太陽\t牡羊\tA\t\n月\t牡羊\t\t\n太陽\t牡羊\tB\t\n",
-                  4, "惑星、星座"},
-        BadSource{"UnknownEscape", "惑星星座BUN", "惑星\t星座\tメモ\tビジネス\n太陽\t牡羊\t改行は\\rではない\t\n", 2, "メモ"},
+        BadSource{"RepeatedKey", "惑星星座BUN",
+                  "惑星\t星座\tメモ\tビジネス\n太陽\t牡羊\tA\t\n月\t牡羊\t\t\n太陽\t牡羊\tB\t\n", 4, "惑星、星座"},
+        BadSource{"UnknownEscape", "惑星星座BUN", "惑星\t星座\tメモ\tビジネス\n太陽\t牡羊\t改行は\\rではない\t\n", 2,
+                  "メモ"},
         BadSource{"InvalidUtf8", "惑星星座BUN", "惑星\t星座\tメモ\tビジネス\n太陽\t牡羊\t\xff\xfe\t\n", 2, ""},
-        BadSource{"BodiesInWrongOrder", "ASPBUN", "惑星1\t惑星2\tアスペクト\tメモ\tビジネス\n月\t太陽\t概要\t\t\n", 2, "惑星2"},
+        BadSource{"BodiesInWrongOrder", "ASPBUN", "惑星1\t惑星2\tアスペクト\tメモ\tビジネス\n月\t太陽\t概要\t\t\n", 2,
+                  "惑星2"},
         BadSource{"SummaryAfterAngleRow", "ASPBUN",
                   "惑星1\t惑星2\tアスペクト\tメモ\tビジネス\n太陽\t月\t0\t\t\n太陽\t月\t概要\t\t\n", 3, "アスペクト"},
         BadSource{"AngleNotAnAspect", "ASPBUN", "惑星1\t惑星2\tアスペクト\tメモ\tビジネス\n太陽\t月\t75\t\t\n", 2,
                   "アスペクト"},
-        BadSource{"OverlongName", "ASPECT",
-                  "名称\tTessaro流\t度数\t許容度\tETC\tメモ\nあいうえおかきくけこさしすせそたちつてとな\tSOFT\t120\t6\t\t\n", 2,
-                  "名称"},
+        BadSource{
+            "OverlongName", "ASPECT",
+            "名称\tTessaro流\t度数\t許容度\tETC\tメモ\nあいうえおかきくけこさしすせそたちつてとな\tSOFT\t120\t6\t\t\n",
+            2, "名称"},
         BadSource{"DegreeNotANumber", "ASPECT", "名称\tTessaro流\t度数\t許容度\tETC\tメモ\n合\tHARD\t九十\t8\t\t\n", 2,
                   "度数"},
         BadSource{"OrbOutOfRange", "ASPECT", "名称\tTessaro流\t度数\t許容度\tETC\tメモ\n合\tHARD\t0\t-1\t\t\n", 2,
                   "許容度"},
         BadSource{"ClassNotSoftOrHard", "ASPECT", "名称\tTessaro流\t度数\t許容度\tETC\tメモ\n合\tsoft\t0\t8\t\t\n", 2,
-                  "Tessaro流"}),
+                  "Tessaro流"},
+        // The future table: only the eleven angles the progressions and transits report,
+        // the thirteen chart points, and a reading in every row.
+        BadSource{"FutureAngleNotAnAspect", "MIRAI", "進行惑星\t出生惑星\t度数\tメモ\n太陽\t月\t75\t読み\n", 2, "度数",
+                  "MIRAI-1.tsv"},
+        BadSource{"FutureBodyNotAChartPoint", "MIRAI",
+                  "進行惑星\t出生惑星\t度数\tメモ\n太陽\tドラゴンテイル\t0\t読み\n", 2, "出生惑星", "MIRAI-1.tsv"},
+        BadSource{"FutureReadingEmpty", "MIRAI", "進行惑星\t出生惑星\t度数\tメモ\n太陽\t月\t0\t\n", 2, "メモ",
+                  "MIRAI-1.tsv"},
+        BadSource{"FutureKeyRepeated", "MIRAI",
+                  "進行惑星\t出生惑星\t度数\tメモ\n太陽\t月\t0\tA\n太陽\t月\t180\tB\n太陽\t月\t0\tC\n", 4,
+                  "進行惑星、出生惑星、度数", "MIRAI-1.tsv"}),
     [](const ::testing::TestParamInfo<BadSource>& info) { return std::string(info.param.name); });
 
 TEST(TextTableCompiler, RefusesMoreAspectDefinitionsThanTheProgramReads)
@@ -167,7 +189,8 @@ TEST(TextTableCompiler, RefusedSourceLeavesThePreviousTableIntact)
 {
     TempDir work;
     ASSERT_EQ(compile(goodSources, work / "out", "惑星星座BUN").exitCode, 0);
-    writeFile(fs::path(work.path()) / "sources/bunsyodb/惑星星座BUN.tsv", "惑星\t星座\tメモ\tビジネス\n太陽\t牡羊座\t\t\n");
+    writeFile(fs::path(work.path()) / "sources/bunsyodb/惑星星座BUN.tsv",
+              "惑星\t星座\tメモ\tビジネス\n太陽\t牡羊座\t\t\n");
     EXPECT_EQ(compile(work / "sources", work / "out", "惑星星座BUN").exitCode, 1);
     auto engine = platform::makeSqliteTableEngine();
     EXPECT_EQ(engine->open(work / "out/bunsyodb", "惑星星座BUN")->recordCount(), 4);
@@ -186,6 +209,120 @@ TEST(TextTableCompiler, CheckOnlyWritesNothingAndMissingSourcesAreSkipped)
     EXPECT_FALSE(fs::exists(work / "out/bunsyodb/ASPECT.db"));
     EXPECT_FALSE(fs::exists(work / "out/bunsyodb/惑星星座BUN.db"));
 }
+
+// A table written in parts, with a schema of its own so the cases do not depend on which
+// parts of the real tables exist yet.
+class PartedTextTable : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        writeFile(fs::path(work.path()) / "schema.json", R"({"tables": [{
+            "name": "PARTED", "folder": "bunsyodb",
+            "sources": ["bunsyodb/PARTED-1.tsv", "bunsyodb/PARTED-2.tsv"],
+            "fields": [{"name": "惑星", "type": "text", "size": 20, "required": true, "oneOf": ["@bodies"]},
+                       {"name": "度数", "type": "smallint"},
+                       {"name": "メモ", "type": "memo"}],
+            "unique": ["惑星", "度数"], "maxRows": 3}]})");
+    }
+
+    void writePart(int part, const std::string& rows, const std::string& header = "惑星\t度数\tメモ\n")
+    {
+        writeFile(fs::path(work.path()) / ("sources/bunsyodb/PARTED-" + std::to_string(part) + ".tsv"), header + rows);
+    }
+
+    CommandResult build() { return compileWith(work / "schema.json", work / "sources", work / "out", "PARTED"); }
+
+    // Expects a refusal that names `where` and writes no table.
+    void expectRefusal(const std::string& where)
+    {
+        const CommandResult result = build();
+        EXPECT_EQ(result.exitCode, 1) << result.output;
+        EXPECT_NE(result.output.find(where), std::string::npos) << "expected \"" << where << "\" in:\n"
+                                                                << result.output;
+        EXPECT_FALSE(fs::exists(work / "out/bunsyodb/PARTED.db"));
+    }
+
+    TempDir work;
+};
+
+TEST_F(PartedTextTable, JoinsThePartsInListOrder)
+{
+    writePart(1, "月\t0\t一の一\n太陽\t90\t一の二\n");
+    writePart(2, "太陽\t0\t二の一\n");
+    const CommandResult result = build();
+    ASSERT_EQ(result.exitCode, 0) << result.output;
+    auto engine = platform::makeSqliteTableEngine();
+    const auto table = engine->open(work / "out/bunsyodb", "PARTED");
+    ASSERT_EQ(table->recordCount(), 3);
+    std::vector<std::string> memos;
+    for (bool more = table->first(); more; more = table->next()) memos.push_back(table->text("メモ"));
+    EXPECT_EQ(memos, (std::vector<std::string>{"一の一", "一の二", "二の一"}));
+}
+
+TEST_F(PartedTextTable, PartWithAnotherHeaderIsRefusedAtItsFirstLine)
+{
+    writePart(1, "月\t0\t読み\n");
+    writePart(2, "太陽\t0\t読み\n", "惑星\t角度\tメモ\n");
+    expectRefusal("bunsyodb/PARTED-2.tsv:1: 「度数」");
+}
+
+TEST_F(PartedTextTable, KeyRepeatedInALaterPartNamesTheEarlierPart)
+{
+    writePart(1, "月\t0\tA\n");
+    writePart(2, "太陽\t0\tB\n月\t0\tC\n");
+    expectRefusal(
+        "bunsyodb/PARTED-2.tsv:3: 「惑星、度数」: キー（月、0）がbunsyodb/PARTED-1.tsv の 2 行目と重複しています");
+}
+
+TEST_F(PartedTextTable, RowLimitCountsTheRowsOfAllParts)
+{
+    writePart(1, "月\t0\tA\n月\t90\tB\n");
+    writePart(2, "太陽\t0\tC\n太陽\t90\tD\n");
+    expectRefusal("bunsyodb/PARTED-2.tsv:3: 行数が上限の 3 行を超えています");
+}
+
+TEST_F(PartedTextTable, MissingPartRefusesTheTableEvenWhenOtherPartsAreClean)
+{
+    writePart(1, "月\t0\t読み\n");
+    expectRefusal("bunsyodb/PARTED-2.tsv: ファイルを読めません");
+    // Building every table present picks the table up by its present part and refuses
+    // it too, rather than building it from half its rows.
+    const CommandResult all = compileWith(work / "schema.json", work / "sources", work / "out", "");
+    EXPECT_EQ(all.exitCode, 1) << all.output;
+    EXPECT_FALSE(fs::exists(work / "out/bunsyodb/PARTED.db"));
+}
+
+struct BadSchema {
+    const char* name;
+    const char* sourceMembers;  // the table's source entry as JSON members
+};
+
+void PrintTo(const BadSchema& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class TextTableSchemaRefusal : public ::testing::TestWithParam<BadSchema> {};
+
+TEST_P(TextTableSchemaRefusal, IsAUsageFaultNamingTheTable)
+{
+    TempDir work;
+    writeFile(fs::path(work.path()) / "schema.json",
+              std::string(R"({"tables": [{"name": "PARTED", "folder": "bunsyodb", )") + GetParam().sourceMembers +
+                  R"(, "fields": [{"name": "メモ", "type": "memo"}]}]})");
+    const CommandResult result = compileWith(work / "schema.json", work / "sources", "", "");
+    EXPECT_EQ(result.exitCode, 2) << result.output;
+    EXPECT_NE(result.output.find("table PARTED"), std::string::npos) << result.output;
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, TextTableSchemaRefusal,
+                         ::testing::Values(BadSchema{"NoSource", R"("about": "")"},
+                                           BadSchema{"BothSourceAndSources",
+                                                     R"("source": "a.tsv", "sources": ["b.tsv"])"},
+                                           BadSchema{"EmptyPartList", R"("sources": [])"},
+                                           BadSchema{"PartListedTwice", R"("sources": ["a.tsv", "a.tsv"])"},
+                                           BadSchema{"PartNotAString", R"("sources": ["a.tsv", 2])"}),
+                         [](const ::testing::TestParamInfo<BadSchema>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace celmora::testing

@@ -3,21 +3,22 @@
 
 // celmora-build-texttables --schema FILE --sources DIR (--out PROGRAM_DIR | --check) [TABLE...]
 //
-// Compiles the TSV sources of the named tables (all tables of the schema whose source
-// exists, when none are named) into PROGRAM_DIR/<folder>/<name>.db. With --check the
+// Compiles the TSV sources of the named tables (when none are named: all tables of the
+// schema with at least one source present; a table with a part missing is then refused,
+// not skipped) into PROGRAM_DIR/<folder>/<name>.db. With --check the
 // sources are only checked. Every fault of every source is listed before the exit.
 // Exit status: 0 done, 1 a source was refused, 2 wrong usage or unreadable schema.
 
-#include "TextTableCompiler.h"
-#include "TextTableSchema.h"
-
-#include "platform/Table.h"
-
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
 #include <string>
 #include <vector>
+
+#include "TextTableCompiler.h"
+#include "TextTableSchema.h"
+#include "platform/Table.h"
 
 namespace {
 
@@ -82,7 +83,10 @@ int main(int argc, char** argv)
     }
     if (wanted.empty()) {
         for (const auto& table : schema) {
-            if (fs::exists(sources / fs::u8path(table.source))) tables.push_back(&table);
+            const bool present = std::any_of(table.sources.begin(), table.sources.end(), [&](const std::string& part) {
+                return fs::exists(sources / fs::u8path(part));
+            });
+            if (present) tables.push_back(&table);
         }
     }
 
@@ -90,16 +94,16 @@ int main(int argc, char** argv)
     try {
         auto engine = platform::makeSqliteTableEngine();
         for (const texttables::TableSchema* table : tables) {
-            std::vector<texttables::Diagnostic> faults =
-                checkOnly ? texttables::checkSource(*table, sources).errors
-                          : texttables::compileTable(*engine, *table, sources, out);
+            std::vector<texttables::Diagnostic> faults = checkOnly
+                                                             ? texttables::checkSource(*table, sources).errors
+                                                             : texttables::compileTable(*engine, *table, sources, out);
             for (std::size_t i = 0; i < faults.size() && i < maxShownFaults; ++i)
                 std::fprintf(stderr, "%s\n", faults[i].text().c_str());
             if (faults.size() > maxShownFaults)
-                std::fprintf(stderr, "%s: ほか %zu 件\n", table->source.c_str(), faults.size() - maxShownFaults);
+                std::fprintf(stderr, "%s: ほか %zu 件\n", table->sourceList().c_str(), faults.size() - maxShownFaults);
             if (!faults.empty()) {
                 std::fprintf(stderr, "%s: 取り込みを中止しました（テーブル %s は書き換えていません）\n",
-                             table->source.c_str(), table->name.c_str());
+                             table->sourceList().c_str(), table->name.c_str());
                 refused = true;
             }
         }

@@ -2,14 +2,14 @@
 // Copyright (C) 2026 Celmora developers
 #include "TextTableCompiler.h"
 
-#include "TableFiles.h"
-
 #include <algorithm>
 #include <charconv>
 #include <climits>
 #include <fstream>
 #include <iterator>
 #include <map>
+
+#include "TableFiles.h"
 
 namespace celmora::texttables {
 
@@ -80,12 +80,18 @@ bool unescape(std::string_view raw, std::string& out, std::string& badEscape)
             return false;
         }
         switch (raw[++i]) {
-        case 't': out.push_back('\t'); break;
-        case 'n': out.push_back('\n'); break;
-        case '\\': out.push_back('\\'); break;
-        default:
-            badEscape = {'\\', raw[i]};
-            return false;
+            case 't':
+                out.push_back('\t');
+                break;
+            case 'n':
+                out.push_back('\n');
+                break;
+            case '\\':
+                out.push_back('\\');
+                break;
+            default:
+                badEscape = {'\\', raw[i]};
+                return false;
         }
     }
     return true;
@@ -107,9 +113,19 @@ std::string joinFields(const std::vector<std::string>& names)
     return out;
 }
 
+// Where an earlier row stands, as a message names it: "12 行目" in the same part,
+// "bunsyodb/A.tsv の 12 行目" in another part of the table.
+struct Place {
+    std::string file;
+    int line = 0;
+};
+
 class Checker {
 public:
-    Checker(const TableSchema& table, std::string file) : table_(table), file_(std::move(file)) {}
+    explicit Checker(const TableSchema& table) : table_(table) {}
+
+    // Rows of all parts are checked as one table; only the file that messages name changes.
+    void beginPart(std::string file) { file_ = std::move(file); }
 
     void error(int line, const std::string& field, const std::string& message)
     {
@@ -123,8 +139,8 @@ public:
             if (i >= names.size()) {
                 error(line, table_.fields[i].name, "見出し行にこの項目がありません");
             } else if (i >= expected) {
-                error(line, std::string(names[i]), "見出し行に余分な項目があります（項目数は " +
-                                                       std::to_string(expected) + "）");
+                error(line, std::string(names[i]),
+                      "見出し行に余分な項目があります（項目数は " + std::to_string(expected) + "）");
             } else if (names[i] != table_.fields[i].name) {
                 error(line, table_.fields[i].name,
                       "見出しが「" + std::string(names[i]) + "」になっています（" + std::to_string(i + 1) +
@@ -166,7 +182,8 @@ private:
             return false;
         }
         if (out.empty()) {
-            const bool numeric = rule.type == platform::FieldType::Integer || rule.type == platform::FieldType::SmallInt;
+            const bool numeric =
+                rule.type == platform::FieldType::Integer || rule.type == platform::FieldType::SmallInt;
             if (rule.required || numeric) {
                 error(line, rule.name, numeric ? "整数が必要です（空です）" : "空にできません");
                 return false;
@@ -174,34 +191,36 @@ private:
             return true;
         }
         switch (rule.type) {
-        case platform::FieldType::Text: {
-            const long length = countCodePoints(out);
-            if (length > rule.size) {
-                error(line, rule.name,
-                      "長すぎます：" + std::to_string(length) + " 文字（上限 " + std::to_string(rule.size) + " 文字）");
-                return false;
+            case platform::FieldType::Text: {
+                const long length = countCodePoints(out);
+                if (length > rule.size) {
+                    error(line, rule.name,
+                          "長すぎます：" + std::to_string(length) + " 文字（上限 " + std::to_string(rule.size) +
+                              " 文字）");
+                    return false;
+                }
+                break;
             }
-            break;
-        }
-        case platform::FieldType::Integer:
-        case platform::FieldType::SmallInt:
-        case platform::FieldType::AutoInc: {
-            long long number = 0;
-            if (!parseInteger(out, number)) {
-                error(line, rule.name, "整数ではありません：「" + out + "」");
-                return false;
+            case platform::FieldType::Integer:
+            case platform::FieldType::SmallInt:
+            case platform::FieldType::AutoInc: {
+                long long number = 0;
+                if (!parseInteger(out, number)) {
+                    error(line, rule.name, "整数ではありません：「" + out + "」");
+                    return false;
+                }
+                const bool small = rule.type == platform::FieldType::SmallInt;
+                const long long lo = std::max(rule.min.value_or(LLONG_MIN), small ? -32768LL : -2147483648LL);
+                const long long hi = std::min(rule.max.value_or(LLONG_MAX), small ? 32767LL : 2147483647LL);
+                if (number < lo || number > hi) {
+                    error(line, rule.name,
+                          "範囲外です：" + out + "（" + std::to_string(lo) + "～" + std::to_string(hi) + "）");
+                    return false;
+                }
+                break;
             }
-            const bool small = rule.type == platform::FieldType::SmallInt;
-            const long long lo = std::max(rule.min.value_or(LLONG_MIN), small ? -32768LL : -2147483648LL);
-            const long long hi = std::min(rule.max.value_or(LLONG_MAX), small ? 32767LL : 2147483647LL);
-            if (number < lo || number > hi) {
-                error(line, rule.name,
-                      "範囲外です：" + out + "（" + std::to_string(lo) + "～" + std::to_string(hi) + "）");
-                return false;
-            }
-            break;
-        }
-        case platform::FieldType::Memo: break;
+            case platform::FieldType::Memo:
+                break;
         }
         if (!rule.oneOf.empty() && std::find(rule.oneOf.begin(), rule.oneOf.end(), out) == rule.oneOf.end()) {
             error(line, rule.name, "「" + out + "」は使えません（使えるのは " + rule.allowedDescription + "）");
@@ -235,10 +254,10 @@ private:
         if (table_.maxRows && rowCount == *table_.maxRows + 1)
             error(line, "", "行数が上限の " + std::to_string(*table_.maxRows) + " 行を超えています");
         if (!table_.unique.empty()) {
-            const auto [it, inserted] = uniqueLines_.emplace(keyOf(row, table_.unique), line);
+            const auto [it, inserted] = uniqueLines_.emplace(keyOf(row, table_.unique), Place{file_, line});
             if (!inserted) {
                 error(line, joinFields(table_.unique),
-                      "キー" + shownKey(row, table_.unique) + "が " + std::to_string(it->second) + " 行目と重複しています");
+                      "キー" + shownKey(row, table_.unique) + "が" + shownPlace(it->second) + "と重複しています");
             }
         }
         if (table_.ascending) {
@@ -266,18 +285,24 @@ private:
                 if (earlier != groupFirstLine_.end()) {
                     error(line, rule.field,
                           "「" + rule.value + "」の行は" + shownKey(row, rule.group) + "の他の行（" +
-                              std::to_string(earlier->second) + " 行目）より前に置きます");
+                              shownPlace(earlier->second) + "）より前に置きます");
                 }
             } else {
-                groupFirstLine_.emplace(group, line);
+                groupFirstLine_.emplace(group, Place{file_, line});
             }
         }
     }
 
+    std::string shownPlace(const Place& place) const
+    {
+        std::string shown = place.file == file_ ? std::string() : place.file + " の";
+        return shown.append(" ").append(std::to_string(place.line)).append(" 行目");
+    }
+
     const TableSchema& table_;
     std::string file_;
-    std::map<std::string, int> uniqueLines_;
-    std::map<std::string, int> groupFirstLine_;  // first line of each group's non-leader rows
+    std::map<std::string, Place> uniqueLines_;
+    std::map<std::string, Place> groupFirstLine_;  // first line of each group's non-leader rows
 };
 
 }  // namespace
@@ -291,13 +316,14 @@ std::string Diagnostic::text() const
     return out.append(message);
 }
 
-SourceCheck checkSource(const TableSchema& table, const std::filesystem::path& sourcesRoot)
+namespace {
+
+void checkPart(Checker& checker, const std::filesystem::path& path)
 {
-    Checker checker(table, table.source);
-    std::ifstream in(sourcesRoot / std::filesystem::u8path(table.source), std::ios::binary);
+    std::ifstream in(path, std::ios::binary);
     if (!in) {
         checker.error(0, "", "ファイルを読めません");
-        return std::move(checker.result);
+        return;
     }
     const std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     std::vector<std::string_view> lines;
@@ -315,7 +341,7 @@ SourceCheck checkSource(const TableSchema& table, const std::filesystem::path& s
     while (!lines.empty() && lines.back().empty()) lines.pop_back();
     if (lines.empty()) {
         checker.error(0, "", "見出し行がありません");
-        return std::move(checker.result);
+        return;
     }
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const int lineNumber = static_cast<int>(i) + 1;
@@ -329,6 +355,17 @@ SourceCheck checkSource(const TableSchema& table, const std::filesystem::path& s
             checker.record(lineNumber, splitTabs(lines[i]));
         }
     }
+}
+
+}  // namespace
+
+SourceCheck checkSource(const TableSchema& table, const std::filesystem::path& sourcesRoot)
+{
+    Checker checker(table);
+    for (const std::string& source : table.sources) {
+        checker.beginPart(source);
+        checkPart(checker, sourcesRoot / std::filesystem::u8path(source));
+    }
     return std::move(checker.result);
 }
 
@@ -337,8 +374,8 @@ std::vector<Diagnostic> compileTable(platform::TableEngine& engine, const TableS
 {
     SourceCheck check = checkSource(table, sourcesRoot);
     if (!check.ok()) return std::move(check.errors);
-    datagen::writeTableAtomically(engine, outRoot / std::filesystem::u8path(table.folder), table.name,
-                                  table.tableDef(), check.rows);
+    datagen::writeTableAtomically(engine, outRoot / std::filesystem::u8path(table.folder), table.name, table.tableDef(),
+                                  check.rows);
     return {};
 }
 

@@ -8,15 +8,15 @@
 // backslash sequence is refused, so a stray backslash never slips into a reading.
 //
 // A source with any fault is refused as a whole and nothing is written: the table
-// either gets every row or keeps what it was.
-
-#include "TextTableSchema.h"
-
-#include "platform/Table.h"
+// either gets every row or keeps what it was. A table written in several parts is
+// refused when any part is faulty or missing.
 
 #include <filesystem>
 #include <string>
 #include <vector>
+
+#include "TextTableSchema.h"
+#include "platform/Table.h"
 
 namespace celmora::texttables {
 
@@ -36,7 +36,9 @@ struct SourceCheck {
     bool ok() const { return errors.empty(); }
 };
 
-// Reads `sourcesRoot / table.source` and checks it against the schema.
+// Reads every part `sourcesRoot / table.sources[i]` in turn and checks them against
+// the schema as one table: the header of each part, then the rows of all parts (keys
+// unique across parts, maxRows over the sum). A missing part is a fault.
 SourceCheck checkSource(const TableSchema& table, const std::filesystem::path& sourcesRoot);
 
 // Checks the source and, when it is clean, writes "<outRoot>/<folder>/<name>.db".

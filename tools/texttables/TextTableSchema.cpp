@@ -2,13 +2,12 @@
 // Copyright (C) 2026 Celmora developers
 #include "TextTableSchema.h"
 
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <stdexcept>
+
 #include "core/ChartPoints.h"
 #include "core/calc1Unit.h"
-
-#include <nlohmann/json.hpp>
-
-#include <fstream>
-#include <stdexcept>
 
 namespace celmora::texttables {
 
@@ -85,11 +84,29 @@ TableSchema parseTable(const json& entry, const std::filesystem::path& file)
     try {
         table.name = entry.at("name").get<std::string>();
         table.folder = entry.at("folder").get<std::string>();
-        table.source = entry.at("source").get<std::string>();
     } catch (const json::exception& error) {
         fail(file, "table", error.what());
     }
     const std::string where = "table " + table.name;
+    const bool single = entry.contains("source"), parts = entry.contains("sources");
+    if (single == parts) fail(file, where, "give either \"source\" or \"sources\"");
+    try {
+        if (single) {
+            table.sources.push_back(entry.at("source").get<std::string>());
+        } else {
+            table.sources = stringList(entry.at("sources"), file, where + " sources");
+        }
+    } catch (const json::exception& error) {
+        fail(file, where, error.what());
+    }
+    if (table.sources.empty()) fail(file, where + " sources", "the list is empty");
+    for (std::size_t i = 0; i < table.sources.size(); ++i) {
+        if (table.sources[i].empty()) fail(file, where + " sources", "empty path");
+        for (std::size_t k = 0; k < i; ++k) {
+            if (table.sources[k] == table.sources[i])
+                fail(file, where + " sources", table.sources[i] + " listed twice");
+        }
+    }
     for (const json& f : entry.at("fields")) {
         FieldRule rule;
         try {
@@ -143,11 +160,18 @@ platform::TableDef TableSchema::tableDef() const
 {
     platform::TableDef def;
     for (const FieldRule& rule : fields) {
-        def.fields.push_back({rule.name, rule.type, rule.type == platform::FieldType::Text ? rule.size : 0,
-                              rule.required});
+        def.fields.push_back(
+            {rule.name, rule.type, rule.type == platform::FieldType::Text ? rule.size : 0, rule.required});
     }
     def.primaryKeyFields = primaryIndex;
     return def;
+}
+
+std::string TableSchema::sourceList() const
+{
+    std::string out;
+    for (const std::string& source : sources) out += (out.empty() ? "" : "、") + source;
+    return out;
 }
 
 int TableSchema::fieldIndex(const std::string& field) const
@@ -169,11 +193,13 @@ std::vector<TableSchema> loadSchema(const std::filesystem::path& schemaFile)
         fail(schemaFile, "JSON", error.what());
     }
     std::vector<TableSchema> tables;
-    if (!document.contains("tables") || !document.at("tables").is_array()) fail(schemaFile, "top level", "no \"tables\" list");
+    if (!document.contains("tables") || !document.at("tables").is_array())
+        fail(schemaFile, "top level", "no \"tables\" list");
     for (const json& entry : document.at("tables")) {
         TableSchema table = parseTable(entry, schemaFile);
         for (const TableSchema& other : tables) {
-            if (other.name == table.name && other.folder == table.folder) fail(schemaFile, table.name, "declared twice");
+            if (other.name == table.name && other.folder == table.folder)
+                fail(schemaFile, table.name, "declared twice");
         }
         tables.push_back(std::move(table));
     }

@@ -10,7 +10,11 @@
 //
 // Per table:
 //   "name", "folder"        table name (no extension) and sub-folder of the program folder
-//   "source"                TSV path relative to the sources root
+//   "source" | "sources"    TSV path relative to the sources root, or a list of such
+//                           paths for a table written in parts: each part carries the
+//                           header row, the rows are joined in list order, and the
+//                           rules below hold across all parts. Every listed part must
+//                           exist; a table is never built from some of its parts.
 //   "fields"                in table order: "name", "type" (text | memo | integer |
 //                           smallint), "size" (text: characters), "required" (non-empty),
 //                           "oneOf" (allowed values; "@bodies" and "@signs" stand for the
@@ -25,12 +29,12 @@
 //                           equal group fields, the row holding `value` must come first
 //   "maxRows"               upper limit of rows
 
-#include "platform/Table.h"
-
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "platform/Table.h"
 
 namespace celmora::texttables {
 
@@ -58,7 +62,7 @@ struct LeaderRule {
 struct TableSchema {
     std::string name;
     std::string folder;
-    std::string source;
+    std::vector<std::string> sources;  // one or more, in row order
     std::vector<FieldRule> fields;
     std::vector<std::string> unique;
     int primaryIndex = 0;
@@ -67,6 +71,8 @@ struct TableSchema {
     std::optional<int> maxRows;
 
     platform::TableDef tableDef() const;
+    // The sources as messages name them ("a.tsv、b.tsv").
+    std::string sourceList() const;
     // Position of a field in table order, or -1.
     int fieldIndex(const std::string& field) const;
 };
