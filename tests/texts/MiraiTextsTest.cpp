@@ -51,37 +51,40 @@ bool isMajor(int angle)
 // Transit readings are listed for the Moon, Mars, Jupiter, Saturn..Pluto and the transit
 // Ascendant and Midheaven; over the years these reach every angle to every natal point (the
 // transit angles are those of the chosen residence, which can lie anywhere). The Sun,
-// Mercury, Venus and the Dragon Head reach their own natal places only by progression, and
-// a progressed body stays within a bounded distance of where it started:
+// Mercury, Venus and the Dragon Head reach the natal points only by progression, and a
+// progressed body stays within a bounded distance of where it started:
 //   - the one-degree method (and the Tessaro method for all but the Moon) moves a body
-//     exactly one degree a year, so over ages 1..100 it reaches 1..100 degrees and never 0;
-//   - the one-day method follows the ephemeris for 100 days: the Sun gets at most 102
-//     degrees from its birth place, Mercury 139 and Venus 126 (whole degrees, births
-//     1900..2200), and all three can still share the birth degree at some age (a slow Sun
-//     in the first year, Mercury and Venus after a station). The Dragon Head moves only by
-//     the one-degree rule.
+//     exactly one degree a year, so over ages 1..100 it gets 1..100 degrees from its own
+//     natal place, never 0;
+//   - the one-day method follows the ephemeris for 100 days;
+//   - natal Mercury stays within 28 degrees of the Sun, natal Venus within 48.
+// So between the Sun, Mercury and Venus only angles up to the largest whole-degree
+// separation of a progressed body from a natal one occur; the limits below are the
+// largest over both methods for births 1900..2200 and ages 1..100, computed from the
+// ephemeris. The Dragon Head moves only by the one-degree rule. Any other natal point can
+// stand anywhere from the moving body, so every angle to it occurs.
 // A key beyond that reach gets a short line instead of a reading.
-int selfReach(int body)
+int progressedReach(int moving, int natal)
 {
-    switch (body) {
-        case point::Sun:
-            return 102;
-        case point::Mercury:
-            return 139;
-        case point::Venus:
-            return 126;
-        case point::Node:
-            return 100;
-        default:
-            return 180;
-    }
+    constexpr int sun = 0, mercury = 1, venus = 2;
+    constexpr int reach[3][3] = {
+        // natal  Sun  Mercury  Venus
+        {102, 128, 149},  // progressed Sun
+        {128, 139, 174},  // progressed Mercury
+        {149, 174, 126},  // progressed Venus
+    };
+    const auto inner = [](int body) {
+        return body == point::Sun ? sun : body == point::Mercury ? mercury : body == point::Venus ? venus : -1;
+    };
+    if (moving == point::Node && natal == point::Node) return 100;
+    if (inner(moving) < 0 || inner(natal) < 0) return 180;
+    return reach[inner(moving)][inner(natal)];
 }
 
 bool cannotOccur(int moving, int natal, int angle)
 {
-    if (moving != natal) return false;
-    if (moving == point::Node && angle == 0) return true;
-    return angle > selfReach(moving);
+    if (moving == point::Node && natal == point::Node && angle == 0) return true;
+    return angle > progressedReach(moving, natal);
 }
 
 struct LengthRange {
