@@ -8,7 +8,7 @@
 // index). The other subsystems' steps are left out, so no person table is touched.
 
 #include "core/BirthInput.h"
-#include "core/DataUnit1.h"
+#include "core/ChartCoreModule.h"
 #include "core/DiagnosisRun.h"
 #include "core/ManData1.h"
 #include "core/koyomiDB.h"
@@ -40,14 +40,12 @@ void runDiagnose(benchmark::State& state, bool reopenYear, bool reopenHouses)
     }
     testing::TestServices bench(platform::ProgramDir(CELMORA_PROGRAM_DIR, CELMORA_PROGRAM_DIR),
                                 platform::makeSqliteTableEngine(), platform::Date{2024, 6, 15});
-    core::TDatacalc1 datacalc(bench.messages);
-    core::Tmandata mandata;
-    core::Tkoyomifrm koyomi(bench.services, datacalc, mandata.chart());
-    core::Tsitukofrm houses(bench.services, datacalc);
-    houses.openAtStartup();
-    core::DiagnosisRun run({mandata, datacalc, koyomi, houses, bench.messages, bench.clock});
-    koyomi.setReopenEveryCall(reopenYear);
-    houses.setReopenEveryCall(reopenHouses);
+    // The chart core alone: the steps of the run that read the tables.
+    core::ChartCoreModule chartCore(bench.services);
+    core::DiagnosisRun& run = chartCore.run();
+    chartCore.wire(run);
+    chartCore.koyomi().setReopenEveryCall(reopenYear);
+    chartCore.houses().setReopenEveryCall(reopenHouses);
     const core::BirthInput input{"試験", "1980", "01", "01", "09", "05", "男", "+19", "東京"};
     if (!run.run(input)) {
         state.SkipWithError("the Diagnose run did not complete");

@@ -41,8 +41,8 @@ static void BM_MainWindowShown(benchmark::State& state)
         platform::RecordingProgramStart programs;
         platform::Services services{dirs, tables.get(), &settings, &messages, clock.get(), &sound, &programs, nullptr};
         app::Workstation ws(services);
-        ui::Tinpfrm window(ws);
-        ui::attachScreens(window);
+        ui::Tinpfrm window(ws.chartCore());
+        ui::attachScreens(window, ws);
         window.show();
         QApplication::processEvents();
         benchmark::DoNotOptimize(window.isVisible());

@@ -102,20 +102,20 @@ int runDiagnose(CliSession& session, const std::vector<std::string>& args, std::
     if (!person.person) input = parseBirthInput(birthArgs);
     app::Workstation workstation(session.services());
     // Only a stored person's row is written, and only when asked to.
-    workstation.setPersonWriteBack(person.save);
+    workstation.records().setPersonWriteBack(person.save);
 
     CommandReport report(session, "diagnose");
     report.guard([&] {
-        if (person.person) input = selectPerson(workstation.persons(), person, session.messages());
+        if (person.person) input = selectPerson(workstation.records().persons(), person, session.messages());
         if (!input || !workstation.run().run(*input)) report.refuse();
     });
     report.addOutcome();
     const core::DiagnosisLabels& labels = workstation.run().labels();
     report.json["labels"] = {
         {"namlbl", labels.namlbl}, {"koseijilbl", labels.koseijilbl}, {"syuseiji", labels.syuseiji}};
-    if (person.person && input) report.json["person"] = personRowJson(workstation.persons().cursor());
+    if (person.person && input) report.json["person"] = personRowJson(workstation.records().persons().cursor());
     report.json["chart"] = chartToJson(workstation.chart());
-    report.json["wheel"] = wheelToJson(workstation.wheelFrame(), workstation.aspectMatrix());
+    report.json["wheel"] = wheelToJson(workstation.graphics().wheelFrame(), workstation.western().aspectMatrix());
     return report.print(out, err);
 }
 

@@ -86,8 +86,8 @@ int runPersons(CliSession& session, const std::vector<std::string>& commandArgs,
     }
 
     app::Workstation workstation(session.services());
-    workstation.setPersonWriteBack(false);
-    records::PersonTable& persons = workstation.persons();
+    workstation.records().setPersonWriteBack(false);
+    records::PersonTable& persons = workstation.records().persons();
 
     CommandReport report(session, "persons");
     Json& result = report.json;

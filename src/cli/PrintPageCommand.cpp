@@ -109,12 +109,12 @@ int runPrintPage(CliSession& session, const std::vector<std::string>& args, std:
     if (body.rfind("\xEF\xBB\xBF", 0) == 0) body.erase(0, 3);
 
     app::Workstation workstation(session.services());
-    workstation.setPersonWriteBack(false);
+    workstation.records().setPersonWriteBack(false);
 
     CommandReport report(session, "print-page");
     nlohmann::ordered_json& result = report.json;
     report.guard([&] {
-        if (person.person) birth = selectPerson(workstation.persons(), person, session.messages());
+        if (person.person) birth = selectPerson(workstation.records().persons(), person, session.messages());
         if (person.person && !birth) report.refuse();
         if (report.completed() && birth && !workstation.run().run(*birth)) report.refuse();
         if (report.completed()) {

@@ -130,13 +130,13 @@ WheelOptions takeWheelOptions(std::vector<std::string>& args)
 void applyDisplayOptions(graphics::NatalWheel& wheel, app::Workstation& ws, const WheelOptions& o)
 {
     const core::ChartRecord& chart = ws.chart();
-    const graphics::WheelFrame& frame = ws.wheelFrame();
+    const graphics::WheelFrame& frame = ws.graphics().wheelFrame();
     if (o.bands) wheel.drawAngleBands(frame);
     if (o.hardAspects) {
-        wheel.drawAspectLines(chart, frame, western::twoBodyAspectPairs(ws.aspectMatrix(), western::AspectClass::Hard));
+        wheel.drawAspectLines(chart, frame, western::twoBodyAspectPairs(ws.western().aspectMatrix(), western::AspectClass::Hard));
     }
     if (o.softAspects) {
-        wheel.drawAspectLines(chart, frame, western::twoBodyAspectPairs(ws.aspectMatrix(), western::AspectClass::Soft));
+        wheel.drawAspectLines(chart, frame, western::twoBodyAspectPairs(ws.western().aspectMatrix(), western::AspectClass::Soft));
     }
     if (o.text) wheel.showBodyTexts(chart);
     if (o.stars) wheel.showFixedStars(chart, frame);
@@ -168,8 +168,8 @@ int runWheel(CliSession& session, const std::vector<std::string>& args, std::ost
     const WheelOptions options = takeWheelOptions(birthArgs);
     const core::BirthInput input = parseBirthInput(birthArgs);
     app::Workstation workstation(session.services());
-    workstation.setPersonWriteBack(false);
-    workstation.signStyle() = options.style;
+    workstation.records().setPersonWriteBack(false);
+    workstation.graphics().signStyle() = options.style;
 
     CommandReport report(session, "wheel");
     nlohmann::ordered_json arabic = nlohmann::ordered_json::array();
@@ -182,7 +182,7 @@ int runWheel(CliSession& session, const std::vector<std::string>& args, std::ost
             wheel.setSignStyle(options.style);
             wheel.setSide(options.side);
             const core::ChartRecord& chart = workstation.chart();
-            wheel.redraw(chart, workstation.wheelFrame(), graphics::sectorOfSign(chart, 1) != 0);
+            wheel.redraw(chart, workstation.graphics().wheelFrame(), graphics::sectorOfSign(chart, 1) != 0);
             applyDisplayOptions(wheel, workstation, options);
             for (int k = 1; k <= 5; ++k) {
                 const graphics::TArabicObj& part = wheel.arabicParts()[k];
@@ -197,7 +197,7 @@ int runWheel(CliSession& session, const std::vector<std::string>& args, std::ost
         report.json["size"] = options.side;
         report.json["arabicParts"] = std::move(arabic);
     }
-    report.json["wheel"] = wheelToJson(workstation.wheelFrame(), workstation.aspectMatrix());
+    report.json["wheel"] = wheelToJson(workstation.graphics().wheelFrame(), workstation.western().aspectMatrix());
     return report.print(out, err);
 }
 

@@ -39,9 +39,23 @@ HmsResult hmsFromSeconds(int n)
     return r;
 }
 
+// Keeps the first notice of an operation for its caller to show.
+void note(std::string* notice, std::string text)
+{
+    if (notice != nullptr && notice->empty()) *notice = std::move(text);
+}
+
 }  // namespace
 
-TDatacalc1::TDatacalc1(platform::Messages& messages) : messages_(messages)
+DmsParts TDatacalc1::decodeOrThrow(std::string_view hms) const
+{
+    std::string notice;
+    DmsParts parts = DecodeDMS(hms, &notice);
+    if (!notice.empty()) throw platform::ConversionError(notice);
+    return parts;
+}
+
+TDatacalc1::TDatacalc1()
 {
     constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     for (int m = 1; m <= 12; ++m) daysPerMonth_[m] = days[m - 1];
@@ -69,19 +83,19 @@ DotParts TDatacalc1::SplitDot(std::string_view s) const
     return {std::string(s.substr(0, dot)), std::string(s.substr(dot + 1))};
 }
 
-DmsParts TDatacalc1::DecodeDMS(std::string_view hms) const
+DmsParts TDatacalc1::DecodeDMS(std::string_view hms, std::string* notice) const
 {
     DmsParts parts;
     const auto first = hms.find('.');
     if (first == std::string_view::npos) {
-        messages_.information("DecodeDMS error -" + std::string(hms));
+        note(notice, "DecodeDMS error -" + std::string(hms));
         return parts;
     }
     parts.h = std::string(hms.substr(0, first));
     const std::string_view rest = hms.substr(first + 1);
     const auto second = rest.find('.');
     if (second == std::string_view::npos) {
-        messages_.information("DecodeDMS error -" + std::string(hms));
+        note(notice, "DecodeDMS error -" + std::string(hms));
         return parts;
     }
     parts.m = std::string(rest.substr(0, second));
@@ -91,7 +105,7 @@ DmsParts TDatacalc1::DecodeDMS(std::string_view hms) const
 
 int TDatacalc1::HMS2Sec(std::string_view hms) const
 {
-    const DmsParts p = DecodeDMS(hms);
+    const DmsParts p = decodeOrThrow(hms);
     return checkedAdd(checkedAdd(checkedMul(toInt(p.h), 3600), checkedMul(toInt(p.m), 60)), toInt(p.s));
 }
 
@@ -134,8 +148,8 @@ bool TDatacalc1::HMSGreaterEq(std::string_view a, std::string_view b) const
 
 HmsResult TDatacalc1::HMSDiff(std::string_view a, std::string_view b) const
 {
-    const DmsParts pa = DecodeDMS(a);
-    const DmsParts pb = DecodeDMS(b);
+    const DmsParts pa = decodeOrThrow(a);
+    const DmsParts pb = decodeOrThrow(b);
     int h = toInt(pa.h);
     int m = toInt(pa.m);
     int s = checkedSub(toInt(pa.s), toInt(pb.s));
@@ -207,12 +221,12 @@ std::string TDatacalc1::NormalizeTimeText(std::string_view s, std::string_view o
     return ZeroPad2(h) + "." + ZeroPad2(toInt(ms.a)) + "." + ZeroPad2(toInt(ms.b));
 }
 
-int TDatacalc1::DDHHStr2Int(std::string_view dm) const
+int TDatacalc1::DDHHStr2Int(std::string_view dm, std::string* notice) const
 {
     const int dots = CountChar(".", dm);
     if (dots == 0) return toInt(dm);
     if (dots > 1) {
-        messages_.information("DDHHStr2Int error -" + std::string(dm));
+        note(notice, "DDHHStr2Int error -" + std::string(dm));
         return 0;
     }
     const DotParts p = SplitDot(dm);
@@ -220,12 +234,12 @@ int TDatacalc1::DDHHStr2Int(std::string_view dm) const
     return toInt(p.b) <= 30 ? d : checkedAdd(d, 1);
 }
 
-double TDatacalc1::Kakudo2Real(std::string_view t) const
+double TDatacalc1::Kakudo2Real(std::string_view t, std::string* notice) const
 {
     const int dots = CountChar(".", t);
     if (dots == 0) return toInt(t);
     if (dots > 2) {
-        messages_.information("Kakudo2Real() - Illegal input ");
+        note(notice, "Kakudo2Real() - Illegal input ");
         return 0.0;
     }
     const DotParts p = SplitDot(t);
@@ -243,12 +257,12 @@ double TDatacalc1::Kakudo2Real(std::string_view t) const
     return (d * 10.0 + tenths) / 10.0;
 }
 
-double TDatacalc1::Kakudo2Real2(std::string_view t) const
+double TDatacalc1::Kakudo2Real2(std::string_view t, std::string* notice) const
 {
     const int dots = CountChar(".", t);
     if (dots == 0) return toInt(t);
     if (dots > 1) {
-        messages_.information("Kakudo2Real2() - Illegal input ");
+        note(notice, "Kakudo2Real2() - Illegal input ");
         return 0.0;
     }
     const DotParts p = SplitDot(t);

@@ -14,18 +14,17 @@
 //
 // Non-numeric parts of a text throw platform::ConversionError, checked arithmetic
 // throws RangeError / OverflowError / DivisionError; each ends the current command.
-// The operations that "show" an error message (DecodeDMS, DDHHStr2Int, Kakudo2Real,
-// Kakudo2Real2) show it through platform::Messages and go on as described.
+// The module shows nothing itself: the operations that meet an illegal text
+// (DecodeDMS, DDHHStr2Int, Kakudo2Real, Kakudo2Real2) write the fixed text of the
+// problem into `notice` (when given and still empty) and go on as described; the
+// caller shows it through its own message interface. The time operations that decode
+// h.m.s internally throw ConversionError with DecodeDMS's text instead.
 
 #include "platform/Checked.h"
 #include "platform/Clock.h"
 
 #include <string>
 #include <string_view>
-
-namespace celmora::platform {
-class Messages;
-}
 
 namespace celmora::core {
 
@@ -75,7 +74,7 @@ public:
     static constexpr int lastAyanamsaYear = 2200;
     using AyanamsaTable = platform::Array1<std::string, firstAyanamsaYear, lastAyanamsaYear>;
 
-    explicit TDatacalc1(platform::Messages& messages);
+    TDatacalc1();
 
     // n above 9: its decimal text; otherwise "0" followed by it ("07").
     std::string ZeroPad2(int n) const;
@@ -84,9 +83,9 @@ public:
     // No "." in s: (s, "0"); otherwise (before the first ".", everything after it).
     DotParts SplitDot(std::string_view s) const;
     // h = before the first "."; of the rest, m = before its first ".", s = after it.
-    // A text lacking either dot shows "DecodeDMS error -" + text; the parts not yet
+    // A text lacking either dot notes "DecodeDMS error -" + text; the parts not yet
     // extracted stay empty (the caller's conversion of them then fails).
-    DmsParts DecodeDMS(std::string_view hms) const;
+    DmsParts DecodeDMS(std::string_view hms, std::string* notice = nullptr) const;
 
     int HMS2Sec(std::string_view hms) const;
     // (n div 3600).((n mod 3600) div 60).(n mod 60), no leading zeros.
@@ -114,16 +113,16 @@ public:
     // more dots give "".
     std::string NormalizeTimeText(std::string_view s, std::string_view option) const;
     // d.m to whole degrees: d when m <= 30, d + 1 when m > 30; a bare integer as is.
-    // @warning Two or more dots show "DDHHStr2Int error -" + text and give 0.
-    int DDHHStr2Int(std::string_view dm) const;
+    // @warning Two or more dots note "DDHHStr2Int error -" + text and give 0.
+    int DDHHStr2Int(std::string_view dm, std::string* notice = nullptr) const;
     // Degree text to real degrees in tenths: d + round(m * 10 / 60) / 10, halves to
     // even (10.57 -> 11.0). d.m.s first rounds the minutes by the seconds (m + 1 when
     // s > 30) and then converts like d.m.
-    // @warning Three or more dots show "Kakudo2Real() - Illegal input " and give 0.
-    double Kakudo2Real(std::string_view t) const;
+    // @warning Three or more dots note "Kakudo2Real() - Illegal input " and give 0.
+    double Kakudo2Real(std::string_view t, std::string* notice = nullptr) const;
     // The same in hundredths: d + round(m * 100 / 60) / 100 (12.05 -> 12.08).
-    // @warning Two or more dots show "Kakudo2Real2() - Illegal input " and give 0.
-    double Kakudo2Real2(std::string_view t) const;
+    // @warning Two or more dots note "Kakudo2Real2() - Illegal input " and give 0.
+    double Kakudo2Real2(std::string_view t, std::string* notice = nullptr) const;
     // Position of a point (sign, d.m) in harmonic h.
     HarmonicPosition HarmonicPos(int h, int sign, std::string_view dm) const;
     // Adds n >= 0 days to a date; sets the February entry for the year it works on.
@@ -136,8 +135,8 @@ public:
 
 private:
     void buildAyanamsaTable();
+    DmsParts decodeOrThrow(std::string_view hms) const;
 
-    platform::Messages& messages_;
     platform::Array1<int, 1, 12> daysPerMonth_;
     AyanamsaTable ayanamsaByYear_;
 };

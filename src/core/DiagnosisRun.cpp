@@ -2,14 +2,10 @@
 // Copyright (C) 2026 Celmora developers
 #include "core/DiagnosisRun.h"
 
-#include "core/BirthInput.h"
-#include "core/DiagnosisSteps.h"
-#include "core/JisaUnit.h"
-#include "core/ManData1.h"
-#include "core/koyomiDB.h"
-#include "core/situkohyodb.h"
 #include "platform/Checked.h"
 #include "platform/Errors.h"
+
+#include <stdexcept>
 
 namespace celmora::core {
 
@@ -27,12 +23,6 @@ int indexOf(DiagnosisStep step)
     return platform::checkedRange(static_cast<int>(step), 1, diagnosisStepCount, "診断の手順番号") - 1;
 }
 
-// A step that has already told the user why it cannot go on.
-void endRunUnless(bool ok)
-{
-    if (!ok) throw platform::CommandAborted();
-}
-
 }  // namespace
 
 std::string_view diagnosisStepName(DiagnosisStep step)
@@ -40,21 +30,9 @@ std::string_view diagnosisStepName(DiagnosisStep step)
     return stepNames[static_cast<std::size_t>(indexOf(step))];
 }
 
-DiagnosisRun::DiagnosisRun(DiagnosisModules modules) : modules_(modules)
+DiagnosisRun::DiagnosisRun(ChartRecord& chart, platform::Messages& messages, const platform::Clock& clock)
+    : chart_(chart), messages_(messages), clock_(clock)
 {
-    using S = DiagnosisStep;
-    setStep(S::ResetChart, [](DiagnosisContext& c) { ResetChart(c.mandata, c.input.area1); });
-    setStep(S::ReadBirthInput,
-            [](DiagnosisContext& c) { endRunUnless(ReadBirthInput(c.chart, c.input, c.clock, c.messages)); });
-    setStep(S::SelectBirthplace, [](DiagnosisContext& c) { endRunUnless(SelectBirthplaceTables(c.houses, c.input.area1)); });
-    setStep(S::NameLabel, [](DiagnosisContext& c) { c.labels.namlbl = namLabelText(c.chart); });
-    setStep(S::MeanSiderealLabel, [](DiagnosisContext& c) { c.labels.koseijilbl = koseijiLabelText(c.datacalc, c.chart); });
-    setStep(S::LocalSiderealTime, [](DiagnosisContext& c) { LocalSiderealTime(c.datacalc, c.chart); });
-    setStep(S::LocalSiderealLabel, [](DiagnosisContext& c) { c.labels.syuseiji = syuseijiLabelText(c.chart); });
-    setStep(S::HouseCusps, [](DiagnosisContext& c) { endRunUnless(c.houses.FindHouseCusps(c.chart.localSiderealTime, c.chart)); });
-    setStep(S::PlanetPositions, [](DiagnosisContext& c) { endRunUnless(c.koyomi.get_planet(c.chart)); });
-    // HouseGrid, DetailGrids and ShowDetailPage are screen work (afterStep); the others
-    // belong to the subsystems that compute them.
 }
 
 DiagnosisRun::Step& DiagnosisRun::step(DiagnosisStep s)
@@ -62,9 +40,23 @@ DiagnosisRun::Step& DiagnosisRun::step(DiagnosisStep s)
     return steps_[static_cast<std::size_t>(indexOf(s))];
 }
 
+const DiagnosisRun::Step& DiagnosisRun::step(DiagnosisStep s) const
+{
+    return steps_[static_cast<std::size_t>(indexOf(s))];
+}
+
 void DiagnosisRun::setStep(DiagnosisStep s, Action action)
 {
-    step(s).action = std::move(action);
+    Step& target = step(s);
+    if (target.action) {
+        throw std::logic_error("Diagnose step " + std::string(diagnosisStepName(s)) + " is set twice");
+    }
+    target.action = std::move(action);
+}
+
+bool DiagnosisRun::hasStep(DiagnosisStep s) const
+{
+    return static_cast<bool>(step(s).action);
 }
 
 void DiagnosisRun::afterStep(DiagnosisStep s, Action action)
@@ -74,9 +66,7 @@ void DiagnosisRun::afterStep(DiagnosisStep s, Action action)
 
 bool DiagnosisRun::run(const BirthInput& input)
 {
-    ChartRecord& chart = modules_.mandata.chart();
-    DiagnosisContext context{chart,           input,           labels_,           modules_.mandata, modules_.datacalc,
-                             modules_.koyomi, modules_.houses, modules_.messages, modules_.clock};
+    DiagnosisContext context{chart_, input, labels_, messages_, clock_};
     try {
         for (Step& s : steps_) {
             if (s.action) s.action(context);

@@ -9,8 +9,9 @@
 //        subsystem's step run on the record in that order
 //
 // The order of the 22 steps is a contract: each step reads what earlier steps wrote.
-// The chart core supplies steps 1-8 and 10; the other subsystems and the screens put
-// their actions in with setStep / afterStep. A step not built yet does nothing.
+// Every subsystem's module puts its own steps in with setStep (once per step: setting
+// a step twice is a wiring fault and throws std::logic_error), and screens refresh
+// after a step with afterStep. A step nobody set does nothing.
 //
 // Ending a run: a step that has told the user why throws platform::CommandAborted
 // and run() returns false; any other CommandError ends the run and propagates to
@@ -31,10 +32,6 @@ namespace celmora::core {
 
 struct BirthInput;
 struct ChartRecord;
-class TDatacalc1;
-class Tkoyomifrm;
-class Tmandata;
-class Tsitukofrm;
 
 enum class DiagnosisStep {
     ResetChart = 1,       // reset the record and the accumulated counters
@@ -72,25 +69,13 @@ struct DiagnosisLabels {
     std::string syuseiji;    // chart-detail page: local sidereal time
 };
 
-// The modules the chart-core steps work with.
-struct DiagnosisModules {
-    Tmandata& mandata;
-    TDatacalc1& datacalc;
-    Tkoyomifrm& koyomi;
-    Tsitukofrm& houses;
-    platform::Messages& messages;
-    const platform::Clock& clock;
-};
-
-// What every step receives.
+// What every step receives: the data of this one run. The modules a step works with
+// are the module that set it (each module's steps capture their own owner), so there
+// is no second list of modules here.
 struct DiagnosisContext {
     ChartRecord& chart;
     const BirthInput& input;
     DiagnosisLabels& labels;
-    Tmandata& mandata;
-    TDatacalc1& datacalc;
-    Tkoyomifrm& koyomi;
-    Tsitukofrm& houses;
     platform::Messages& messages;
     const platform::Clock& clock;
 };
@@ -99,10 +84,13 @@ class DiagnosisRun {
 public:
     using Action = std::function<void(DiagnosisContext&)>;
 
-    explicit DiagnosisRun(DiagnosisModules modules);
+    // `chart` is the main record the run fills; all three must outlive the run.
+    DiagnosisRun(ChartRecord& chart, platform::Messages& messages, const platform::Clock& clock);
 
-    // Replaces the action of one step (later subsystems and the screens plug in here).
+    // The action of one step, set by the module that owns it.
+    // @warning Throws std::logic_error when the step already has an action.
     void setStep(DiagnosisStep step, Action action);
+    bool hasStep(DiagnosisStep step) const;
     // Adds an action that runs right after a step's own action (screens refresh here).
     void afterStep(DiagnosisStep step, Action action);
     // Runs steps 1..22 in order. Returns false when the run ended early after telling
@@ -117,8 +105,11 @@ private:
         std::vector<Action> after;
     };
     Step& step(DiagnosisStep s);
+    const Step& step(DiagnosisStep s) const;
 
-    DiagnosisModules modules_;
+    ChartRecord& chart_;
+    platform::Messages& messages_;
+    const platform::Clock& clock_;
     DiagnosisLabels labels_;
     std::array<Step, diagnosisStepCount> steps_;
 };

@@ -151,11 +151,13 @@ bool Tkoyomifrm::get_planet(ChartRecord& record)
         record.pointDegText[point::Sun] = degreeText(sun.d, sun.m);
         record.pointDegText[point::Moon] = degreeText(moon.d, moon.m);
 
+        std::string notice;
         for (int q = 1; q <= point::lastPlanet; ++q) {
             record.pointSign[q] = seiza2id(record.pointSignName[q]);
-            record.pointDeg[q] = datacalc_.DDHHStr2Int(record.pointDegText[q]);
-            record.pointDegReal[q] = datacalc_.Kakudo2Real(record.pointDegText[q]);
+            record.pointDeg[q] = datacalc_.DDHHStr2Int(record.pointDegText[q], &notice);
+            record.pointDegReal[q] = datacalc_.Kakudo2Real(record.pointDegText[q], &notice);
         }
+        if (!notice.empty()) messages_.information(notice);
 
         // The angles belong to the birth moment and place: always the main chart's.
         const ChartRecord& natal = mainChart_;

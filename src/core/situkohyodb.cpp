@@ -104,12 +104,14 @@ bool Tsitukofrm::FindHouseCusps(std::string_view t, ChartRecord& record)
 {
     if (!lookup(t)) return false;
     platform::ControlsDisabled quiet(*table_);
+    std::string notice;
     for (const CuspField& f : cuspFields) {
         record.houseSignName[f.house] = table_->text(f.signField);
         record.houseSign[f.house] = seiza2id(record.houseSignName[f.house]);
         record.houseDegText[f.house] = table_->text(f.degField);
-        record.houseDegReal[f.house] = datacalc_.Kakudo2Real(record.houseDegText[f.house]);
+        record.houseDegReal[f.house] = datacalc_.Kakudo2Real(record.houseDegText[f.house], &notice);
     }
+    if (!notice.empty()) messages_.information(notice);
     for (const CuspField& f : cuspFields) {
         record.houseSignName[f.opposite] = OppositeSignName(record.houseSignName[f.house]);
         record.houseSign[f.opposite] = OppositeSign(record.houseSign[f.house]);
@@ -128,13 +130,15 @@ bool Tsitukofrm::FindNowAngles(ChartRecord& record)
 {
     if (!lookup(record.localSiderealTime)) return false;
     platform::ControlsDisabled quiet(*table_);
+    std::string notice;
     for (const CuspField& f : cuspFields) {
         if (f.house != 1 && f.house != 10) continue;
         record.nowHouseSignName[f.house] = table_->text(f.signField);
         record.nowHouseSign[f.house] = seiza2id(record.nowHouseSignName[f.house]);
         record.nowHouseDegText[f.house] = table_->text(f.degField);
-        record.nowHouseDegReal[f.house] = datacalc_.Kakudo2Real(record.nowHouseDegText[f.house]);
+        record.nowHouseDegReal[f.house] = datacalc_.Kakudo2Real(record.nowHouseDegText[f.house], &notice);
     }
+    if (!notice.empty()) messages_.information(notice);
     return true;
 }
 

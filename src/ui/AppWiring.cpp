@@ -11,10 +11,12 @@
 #include "core/ui/TCre_datafrm.h"
 #include "core/ui/Tjisafrm.h"
 #include "records/PersonTable.h"
+#include "records/RecordsModule.h"
 #include "ui/DbCustomUnit.h"
 
 #include <QLineEdit>
 #include <QPushButton>
+
 #include "western/ui/AspectScreensAttach.h"
 
 namespace celmora::ui {
@@ -22,11 +24,11 @@ namespace celmora::ui {
 namespace {
 
 // Birthplace screen, interpolation worksheet and the customisation screen that opens it.
-void attachChartCoreScreens(Tinpfrm& window)
+void attachChartCoreScreens(Tinpfrm& window, core::ChartCoreModule& chartCore, records::RecordsModule& records)
 {
-    auto& ws = window.workstation();
-    auto* jisa = new core::Tjisafrm(ws.chart(), *ws.services().messages, &window);
-    jisa->setPersonRow(&ws.persons());
+    const platform::Services& services = chartCore.services();
+    auto* jisa = new core::Tjisafrm(chartCore.chart(), *services.messages, &window);
+    jisa->setPersonRow(&records.persons());
     QObject::connect(jisa, &core::Tjisafrm::birthplaceChosen, &window,
                      [&window](const QString& diff) { window.birthBoxes().jisalbl->setText(diff); });
     QObject::connect(window.birthplaceButton(), &QPushButton::clicked, jisa, [jisa] {
@@ -35,11 +37,11 @@ void attachChartCoreScreens(Tinpfrm& window)
     });
     window.birthplaceButton()->setEnabled(true);
 
-    auto* worksheet = new core::TCre_datafrm(ws.datacalc(), *ws.services().messages, &window);
+    auto* worksheet = new core::TCre_datafrm(chartCore.datacalc(), *services.messages, &window);
     worksheet->setWindowFlag(Qt::Window);
     worksheet->resize(560, 760);
-    auto* custom = new TDBCustomfrm(*ws.services().settings, worksheet, &window);
-    QPushButton* dbcustom = window.topButton("dbcustom");
+    auto* custom = new TDBCustomfrm(*services.settings, worksheet, &window);
+    QPushButton* dbcustom = window.topButton(TopButton::DbCustom);
     QObject::connect(dbcustom, &QPushButton::clicked, custom, [custom] {
         custom->show();
         custom->raise();
@@ -49,15 +51,20 @@ void attachChartCoreScreens(Tinpfrm& window)
 
 }  // namespace
 
-void attachScreens(Tinpfrm& window)
+void attachScreens(Tinpfrm& window, app::Workstation& workstation)
 {
     // Start-up order: the chart core's screens, then the person list, then the chart screens.
-    attachChartCoreScreens(window);
-    records::attachPersonRecords(window);
+    attachChartCoreScreens(window, workstation.chartCore(), workstation.records());
+    records::RecordsModule& records = workstation.records();
+    records::attachPersonRecords(records, workstation.chart(),
+                                 {&window, window.birthBoxes(), window.personListArea(), window.listSwitchHost(),
+                                  window.topButton(TopButton::Detail), window.topButton(TopButton::Sidrel)});
+    window.setArea1Source([&records] { return records.persons().area1(); });
     // The natal wheel comes first of the chart screens; the aspect screens read its frame.
-    graphics::attachNatalWheel(window.workstation(), window.topButton("horoscope"), &window);
-    western::attachAspectScreens(window.workstation(), window.page(Page::ChartDetail)->findChild<QWidget*>("SyosaiExtras"),
-                                 &window, window.page(Page::AiReading));
+    graphics::attachNatalWheel(workstation.graphics(), workstation.run(), workstation.chart(), workstation.western(),
+                               window.topButton(TopButton::Horoscope), &window);
+    western::attachAspectScreens(workstation.western(), workstation.run(), window.chartDetailExtras(), &window,
+                                 window.page(Page::AiReading));
 }
 
 }  // namespace celmora::ui

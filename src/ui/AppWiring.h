@@ -5,10 +5,16 @@
 // Creates the screens of every subsystem once, in start-up order, and attaches them to
 // the main window (its buttons, pages and Diagnose-run hooks).
 
+namespace celmora::app {
+class Workstation;
+}
+
 namespace celmora::ui {
 
 class Tinpfrm;
 
-void attachScreens(Tinpfrm& window);
+// Each screen receives the module it works with; `window` was made on
+// `workstation.chartCore()`.
+void attachScreens(Tinpfrm& window, app::Workstation& workstation);
 
 }  // namespace celmora::ui

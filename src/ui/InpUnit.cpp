@@ -2,7 +2,7 @@
 // Copyright (C) 2026 Celmora developers
 #include "ui/InpUnit.h"
 
-#include "app/Workstation.h"
+#include "core/ChartCoreModule.h"
 #include "core/BirthInput.h"
 #include "core/ChartRecord.h"
 #include "core/DataUnit1.h"
@@ -63,7 +63,7 @@ int textWidth(const QWidget* w, const QString& text) { return QFontMetrics(w->fo
 
 }  // namespace
 
-Tinpfrm::Tinpfrm(app::Workstation& workstation, QWidget* parent) : QMainWindow(parent), ws_(workstation)
+Tinpfrm::Tinpfrm(core::ChartCoreModule& chartCore, QWidget* parent) : QMainWindow(parent), core_(chartCore)
 {
     setObjectName("Tinpfrm");
     setWindowTitle("Celmora Pro2021");
@@ -85,10 +85,9 @@ QWidget* Tinpfrm::page(Page p) const
     return it == pages_.end() ? nullptr : it->second;
 }
 
-QPushButton* Tinpfrm::topButton(const std::string& key) const
+QPushButton* Tinpfrm::topButton(TopButton button) const
 {
-    auto it = topButtons_.find(key);
-    return it == topButtons_.end() ? nullptr : it->second;
+    return topButtons_.at(button);
 }
 
 void Tinpfrm::buildTopPanel()
@@ -115,34 +114,39 @@ void Tinpfrm::buildTopPanel()
 
     // Buttons of the features of later subsystems; each subsystem connects its own and
     // enables it. Until then a button stays disabled rather than doing nothing.
-    const std::pair<const char*, const char*> buttons[] = {
-        {"horoscope", "ホロスコープ図(&Z)"},
-        {"chartPrint", "チャート図印刷（&P）"},
-        {"detailbtn", "人名情報記録"},
-        {"indobtn", "インド占星学"},
-        {"kanteibunprn", "スピリチュアル鑑定文章印刷"},
-        {"sidrel", "マヤ占星術"},
-        {"mindmap", "マインドマップ(&M)"},
-        {"method", "Orvelle流解読技法表示(&F)"},
-        {"dbcustom", "データベース設定"},
+    struct ButtonDef {
+        TopButton button;
+        const char* objectName;
+        const char* caption;
+    };
+    const ButtonDef buttons[] = {
+        {TopButton::Horoscope, "horoscope", "ホロスコープ図(&Z)"},
+        {TopButton::ChartPrint, "chartPrint", "チャート図印刷（&P）"},
+        {TopButton::Detail, "detailbtn", "人名情報記録"},
+        {TopButton::Indian, "indobtn", "インド占星学"},
+        {TopButton::ReadingPrint, "kanteibunprn", "スピリチュアル鑑定文章印刷"},
+        {TopButton::Sidrel, "sidrel", "マヤ占星術"},
+        {TopButton::MindMap, "mindmap", "マインドマップ(&M)"},
+        {TopButton::Method, "method", "Orvelle流解読技法表示(&F)"},
+        {TopButton::DbCustom, "dbcustom", "データベース設定"},
     };
     constexpr int perRow = 5;
     int i = 0;
-    for (const auto& [key, caption] : buttons) {
-        auto* b = new QPushButton(QString::fromUtf8(caption), panel);
-        b->setObjectName(key);
+    for (const ButtonDef& def : buttons) {
+        auto* b = new QPushButton(QString::fromUtf8(def.caption), panel);
+        b->setObjectName(def.objectName);
         b->setEnabled(false);
         grid->addWidget(b, i / perRow, 1 + i % perRow);
-        topButtons_[key] = b;
+        topButtons_[def.button] = b;
         ++i;
     }
-    topButtons_["detailbtn"]->setToolTip("人名の詳細を入力・参照します。");
+    topButtons_.at(TopButton::Detail)->setToolTip("人名の詳細を入力・参照します。");
     // The switch between the two person lists (Jbox) is placed here by the person list.
-    auto* jboxHost = new QWidget(panel);
-    jboxHost->setObjectName("JboxHost");
-    new QHBoxLayout(jboxHost);
-    jboxHost->layout()->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(jboxHost, 1, perRow);
+    jboxHost_ = new QWidget(panel);
+    jboxHost_->setObjectName("JboxHost");
+    new QHBoxLayout(jboxHost_);
+    jboxHost_->layout()->setContentsMargins(0, 0, 0, 0);
+    grid->addWidget(jboxHost_, 1, perRow);
     grid->setColumnStretch(0, 1);
 
     static_cast<QVBoxLayout*>(centralWidget()->layout())->addWidget(panel);
@@ -290,10 +294,10 @@ void Tinpfrm::buildChartDetailPage(QWidget* page)
     left->addStretch(1);
     outer->addLayout(left);
     // Aspect grid, Indian panel and dasha list are added by their subsystems.
-    auto* rest = new QWidget(page);
-    rest->setObjectName("SyosaiExtras");
-    new QVBoxLayout(rest);
-    outer->addWidget(rest, 1);
+    syosaiExtras_ = new QWidget(page);
+    syosaiExtras_->setObjectName("SyosaiExtras");
+    new QVBoxLayout(syosaiExtras_);
+    outer->addWidget(syosaiExtras_, 1);
 }
 
 void Tinpfrm::FormCreate()
@@ -307,7 +311,7 @@ void Tinpfrm::FormCreate()
     // 3.
     checkScreenSize();
     // 4. Print years: this year and the nine following.
-    const int thisYear = ws_.services().clock->today().year;
+    const int thisYear = core_.services().clock->today().year;
     for (int i = 1; i <= 10; ++i) prnbox_->addItem(QString::number(thisYear + i - 1) + "年度");
     prnbox_->setCurrentIndex(0);
     // 5., 6.
@@ -321,7 +325,7 @@ void Tinpfrm::FormCreate()
 
 void Tinpfrm::playStartupSound()
 {
-    const auto& services = ws_.services();
+    const auto& services = core_.services();
     const auto& key = platform::keys::soundCheck;
     soundFlag_ = services.settings->readString(key.section, key.key, key.fallback) == "True";
     if (soundFlag_ && services.sound) {
@@ -336,13 +340,13 @@ void Tinpfrm::checkScreenSize()
     if (!scr) return;
     const QSize size = scr->size();
     if (size.height() < minScreenHeight || size.width() < minScreenWidth) {
-        ws_.services().messages->information(screenSizeMessage);
+        core_.services().messages->information(screenSizeMessage);
     }
 }
 
 void Tinpfrm::fillDateAndTimeBoxes()
 {
-    auto& calc = ws_.datacalc();
+    auto& calc = core_.datacalc();
     for (int y = 1926; y <= 2040; ++y) boxes_.yyComboBox->addItem(QString::number(y));
     for (int m = 1; m <= 12; ++m) boxes_.mmComboBox->addItem(q(calc.ZeroPad2(m)));
     for (int d = 1; d <= 31; ++d) boxes_.ddComboBox->addItem(q(calc.ZeroPad2(d)));
@@ -391,7 +395,7 @@ core::BirthInput Tinpfrm::readBoxes() const
 void Tinpfrm::wireDiagnosisRun()
 {
     using core::DiagnosisStep;
-    auto& run = ws_.run();
+    auto& run = core_.run();
     run.afterStep(DiagnosisStep::NameLabel, [this](core::DiagnosisContext& ctx) { Namlbl->setText(q(ctx.labels.namlbl)); });
     run.afterStep(DiagnosisStep::MeanSiderealLabel,
                   [this](core::DiagnosisContext& ctx) { koseijilbl_->setText(q(ctx.labels.koseijilbl)); });
@@ -416,23 +420,23 @@ void fillGrid(QTableWidget* grid, const std::vector<core::GridRow>& rows)
 }
 }  // namespace
 
-void Tinpfrm::fillHouseGrid() { fillGrid(seizagrid_, core::houseGridRows(ws_.chart())); }
+void Tinpfrm::fillHouseGrid() { fillGrid(seizagrid_, core::houseGridRows(core_.chart())); }
 
-void Tinpfrm::fillPlanetGrid() { fillGrid(stargrid_, core::starGridRows(ws_.chart())); }
+void Tinpfrm::fillPlanetGrid() { fillGrid(stargrid_, core::starGridRows(core_.chart())); }
 
 void Tinpfrm::shindanbtnClick()
 {
-    if (ws_.run().run(readBoxes())) emit chartDiagnosed();
+    if (core_.run().run(readBoxes())) emit chartDiagnosed();
 }
 
 void Tinpfrm::PageControl1Change(int index)
 {
     if (guarding_ || index == static_cast<int>(Page::DataEntry)) return;
-    if (ws_.chart().name.empty()) {
+    if (core_.chart().name.empty()) {
         guarding_ = true;
         PageControl1->setCurrentIndex(static_cast<int>(Page::DataEntry));
         guarding_ = false;
-        ws_.services().messages->information(notDiagnosedMessage);
+        core_.services().messages->information(notDiagnosedMessage);
     }
 }
 

@@ -9,6 +9,8 @@
 // main ChartRecord; the screens of every subsystem refresh from that record through
 // the run's step hooks. Result pages stay closed until a chart exists.
 
+#include "records/ui/BirthBoxes.h"
+
 #include <QMainWindow>
 
 #include <functional>
@@ -24,25 +26,28 @@ class QTableWidget;
 class QWidget;
 class QKeyEvent;
 
-namespace celmora::app {
-class Workstation;
-}
 namespace celmora::core {
 struct BirthInput;
-}
+class ChartCoreModule;
+}  // namespace celmora::core
 
 namespace celmora::ui {
 
-// The boxes of the data-entry page; the person list binds them to its current row.
-struct BirthBoxes {
-    QLineEdit* NameDB = nullptr;
-    QComboBox* yyComboBox = nullptr;
-    QComboBox* mmComboBox = nullptr;
-    QComboBox* ddComboBox = nullptr;
-    QComboBox* hComboBox = nullptr;
-    QComboBox* mComboBox = nullptr;
-    QComboBox* DBsex = nullptr;
-    QLineEdit* jisalbl = nullptr;
+// The boxes of the data-entry page (the person list binds them to its current row).
+using BirthBoxes = records::BirthBoxes;
+
+// The feature buttons of the top panel, in order. Each subsystem's screens connect
+// and enable their own; until then a button stays disabled.
+enum class TopButton {
+    Horoscope,     // "ホロスコープ図(&Z)"
+    ChartPrint,    // "チャート図印刷（&P）"
+    Detail,        // "人名情報記録" (detailbtn)
+    Indian,        // "インド占星学"
+    ReadingPrint,  // "スピリチュアル鑑定文章印刷"
+    Sidrel,        // "マヤ占星術"
+    MindMap,       // "マインドマップ(&M)"
+    Method,        // "Orvelle流解読技法表示(&F)"
+    DbCustom,      // "データベース設定"
 };
 
 // Pages of PageControl1, in order.
@@ -66,17 +71,21 @@ class Tinpfrm : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit Tinpfrm(app::Workstation& workstation, QWidget* parent = nullptr);
+    // `chartCore` (its run, main record and services) must outlive the window.
+    explicit Tinpfrm(core::ChartCoreModule& chartCore, QWidget* parent = nullptr);
     ~Tinpfrm() override;
 
-    app::Workstation& workstation() { return ws_; }
+    core::ChartCoreModule& chartCore() { return core_; }
     const BirthBoxes& birthBoxes() const { return boxes_; }
     QTabWidget* pageControl() const { return PageControl1; }
     QWidget* page(Page page) const;
     // The area of the data-entry page where the person list (navigation, search, grid) lives.
     QWidget* personListArea() const { return personListArea_; }
-    // The top panel's row of feature buttons, by caption key (see topButton()).
-    QPushButton* topButton(const std::string& key) const;
+    QPushButton* topButton(TopButton button) const;
+    // Where the person list puts its list switch `Jbox` (top panel, a box layout).
+    QWidget* listSwitchHost() const { return jboxHost_; }
+    // The chart-detail page's area for the subsystems' panels (a QVBoxLayout).
+    QWidget* chartDetailExtras() const { return syosaiExtras_; }
     QLabel* nameLabel() const { return Namlbl; }
     QTableWidget* seizagrid() const { return seizagrid_; }
     QTableWidget* stargrid() const { return stargrid_; }
@@ -120,7 +129,7 @@ private:
     void fillHouseGrid();
     void fillPlanetGrid();
 
-    app::Workstation& ws_;
+    core::ChartCoreModule& core_;
     BirthBoxes boxes_;
     std::function<std::string()> area1Source_;
     bool soundFlag_ = false;
@@ -138,7 +147,9 @@ private:
     QTableWidget* seizagrid_ = nullptr;
     QTableWidget* stargrid_ = nullptr;
     QComboBox* prnbox_ = nullptr;
-    std::map<std::string, QPushButton*> topButtons_;
+    std::map<TopButton, QPushButton*> topButtons_;
+    QWidget* jboxHost_ = nullptr;
+    QWidget* syosaiExtras_ = nullptr;
     std::map<Page, QWidget*> pages_;
 };
 

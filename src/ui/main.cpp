@@ -44,9 +44,9 @@ int main(int argc, char** argv)
                                 programs.get(), printer.get()};
     return platform::guardedMain(messages, [&] {
         app::Workstation workstation(services);
-        ui::Tinpfrm window(workstation);
+        ui::Tinpfrm window(workstation.chartCore());
         messages.setParent(&window);
-        ui::attachScreens(window);
+        ui::attachScreens(window, workstation);
         window.move(0, 0);
         window.show();
         return QApplication::exec();

@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 namespace celmora::app {
 namespace {
 
@@ -237,8 +239,8 @@ TEST_F(DiagnosisRunTest, ResetClearsAccumulatedResultsAndKeepsPlaceWithoutArea)
     c.risingBodies[2] = "月";
     c.nowHouseSignName[1] = "牡牛";
     c.aspectAngleFrequency[1] = {90, 4};
-    station->mandata().ProgressedChart(37).year = 2017;
-    station->mandata().TransitChart(2).year = 2024;
+    station->chartCore().mandata().ProgressedChart(37).year = 2017;
+    station->chartCore().mandata().TransitChart(2).year = 2024;
 
     BirthInput noArea = tokyo("1980/01/01");
     noArea.area1.clear();
@@ -250,26 +252,38 @@ TEST_F(DiagnosisRunTest, ResetClearsAccumulatedResultsAndKeepsPlaceWithoutArea)
     EXPECT_TRUE(c.nowHouseSignName[1].empty());
     EXPECT_EQ(c.aspectAngleFrequency[1], (core::AngleCount{0, 0}));
     EXPECT_EQ(c.aspectAngleFrequency[11], (core::AngleCount{144, 0}));
-    EXPECT_EQ(station->mandata().ProgressedChart(37).year, 0);
-    EXPECT_EQ(station->mandata().TransitChart(2).year, 0);
+    EXPECT_EQ(station->chartCore().mandata().ProgressedChart(37).year, 0);
+    EXPECT_EQ(station->chartCore().mandata().TransitChart(2).year, 0);
 }
 
 TEST_F(DiagnosisRunTest, ResidenceTableIsLeftForTheBirthplaceOnTheNextRun)
 {
-    ASSERT_TRUE(station->houses().selectTable(0));
+    ASSERT_TRUE(station->chartCore().houses().selectTable(0));
     ASSERT_TRUE(station->run().run(tokyo("1980/01/01")));
-    EXPECT_EQ(station->houses().currentTable(), 2);
+    EXPECT_EQ(station->chartCore().houses().currentTable(), 2);
     EXPECT_EQ(station->chart().houseSignName[1], "牡羊");
 }
 
-TEST_F(DiagnosisRunTest, StepsCanBeReplacedAndAStepCanEndTheRun)
+TEST_F(DiagnosisRunTest, EachStepIsSetOnceAndAStepCanEndTheRun)
 {
+    // The modules own steps 1-8, 10, 13, 14 and 18; setting one of them again is a
+    // wiring fault that must not silently replace the module's action.
+    for (DiagnosisStep owned : {DiagnosisStep::ResetChart, DiagnosisStep::PlanetPositions, DiagnosisStep::Aspects,
+                                DiagnosisStep::WriteBackPerson}) {
+        SCOPED_TRACE(std::string(core::diagnosisStepName(owned)));
+        EXPECT_TRUE(station->run().hasStep(owned));
+        EXPECT_THROW(station->run().setStep(owned, [](core::DiagnosisContext&) {}), std::logic_error);
+    }
+    // A step nobody owns yet takes an action once; an action that gives up ends the run there.
     std::vector<std::string> seen;
-    station->run().setStep(DiagnosisStep::Aspects, [&](core::DiagnosisContext& c) { seen.push_back(c.chart.pointSignName[1]); });
-    station->run().setStep(DiagnosisStep::WriteBackPerson, [](core::DiagnosisContext&) { throw platform::CommandAborted(); });
+    EXPECT_FALSE(station->run().hasStep(DiagnosisStep::CompositePatterns));
+    station->run().setStep(DiagnosisStep::CompositePatterns, [&](core::DiagnosisContext& c) {
+        seen.push_back(c.chart.pointSignName[1]);
+        throw platform::CommandAborted();
+    });
     EXPECT_FALSE(station->run().run(tokyo("1980/01/01")));
     EXPECT_EQ(seen, std::vector<std::string>{"山羊"});
-    EXPECT_EQ(ran, stepsUpTo(17));
+    EXPECT_EQ(ran, stepsUpTo(14));
     EXPECT_EQ(core::diagnosisStepName(DiagnosisStep::ShowDetailPage), "ShowDetailPage");
 }
 

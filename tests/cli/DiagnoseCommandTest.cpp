@@ -144,7 +144,9 @@ TEST(DiagnoseCommandRealData, TokyoNewYear1980)
     ASSERT_EQ(o.status, 0) << o.out << o.err;
     const Json& c = o.json["chart"];
     EXPECT_EQ(c["localSiderealTime"], "16.07.00");
-    EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(tmp.path()) / "jinmei"));
+    // Typed birth data touches no person list: none is opened, none is created.
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(tmp.path()) / "jinmei" / "人名DB.db"));
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(tmp.path()) / "jinmei" / "人名2DB.db"));
     for (int p = 0; p < 13; ++p) {
         EXPECT_NE(c["pointSignName"][p], "") << p + 1;
         EXPECT_NE(c["pointDegText"][p], "") << p + 1;

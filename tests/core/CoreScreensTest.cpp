@@ -38,7 +38,7 @@ private slots:
     void worksheetFillsDaysAndKeepsGridOnError()
     {
         platform::RecordingMessages messages;
-        const TDatacalc1 calc(messages);
+        const TDatacalc1 calc;
         TCre_datafrm form(calc, messages);
         QCOMPARE(form.windowTitle(), QStringLiteral("惑星計算"));
         QCOMPARE(form.hyo1->rowCount(), 32);
@@ -102,7 +102,7 @@ private slots:
         testing::TestServices env;
         testing::writeHouseTable(*env.tables, env.services.dirs.houseTableDir(), "Sapporo",
                                  {testing::houseRow("16.07.00", "牡牛", "2.10", "山羊", "26.40")});
-        const TDatacalc1 calc(env.messages);
+        const TDatacalc1 calc;
         Tsitukofrm houses(env.services, calc);
         ChartRecord chart;
         chart.localSiderealTime = "16.07.00";

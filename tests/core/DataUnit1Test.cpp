@@ -15,8 +15,22 @@ namespace {
 
 class DataUnit1Test : public ::testing::Test {
 protected:
-    platform::RecordingMessages messages;
-    TDatacalc1 calc{messages};
+    TDatacalc1 calc;
+    // What the operations noted for their caller to show, in call order.
+    std::vector<std::string> notes;
+    std::string* note()
+    {
+        notes.emplace_back();
+        return &notes.back();
+    }
+    std::vector<std::string> notesGiven() const
+    {
+        std::vector<std::string> given;
+        for (const auto& n : notes) {
+            if (!n.empty()) given.push_back(n);
+        }
+        return given;
+    }
 };
 
 TEST_F(DataUnit1Test, TextSplittingAndPadding)
@@ -28,17 +42,22 @@ TEST_F(DataUnit1Test, TextSplittingAndPadding)
     EXPECT_EQ(calc.CountChar("座", "獅子座と乙女座"), 2);
     EXPECT_EQ(calc.SplitDot("23"), (DotParts{"23", "0"}));
     EXPECT_EQ(calc.SplitDot("12.5.40"), (DotParts{"12", "5.40"}));
-    EXPECT_EQ(calc.DecodeDMS("9.5.00"), (DmsParts{"9", "5", "00"}));
-    EXPECT_TRUE(messages.list.empty());
+    EXPECT_EQ(calc.DecodeDMS("9.5.00", note()), (DmsParts{"9", "5", "00"}));
+    EXPECT_TRUE(notesGiven().empty());
 }
 
 TEST_F(DataUnit1Test, DecodeDmsShowsErrorAndLeavesMissingPartsEmpty)
 {
-    EXPECT_EQ(calc.DecodeDMS("12.5"), (DmsParts{"12", "", ""}));
-    EXPECT_EQ(calc.DecodeDMS("12"), (DmsParts{}));
-    EXPECT_EQ(messages.texts(), (std::vector<std::string>{"DecodeDMS error -12.5", "DecodeDMS error -12"}));
-    // The empty parts then fail to convert, which ends the command.
-    EXPECT_THROW(calc.HMS2Sec("12.5"), platform::ConversionError);
+    EXPECT_EQ(calc.DecodeDMS("12.5", note()), (DmsParts{"12", "", ""}));
+    EXPECT_EQ(calc.DecodeDMS("12", note()), (DmsParts{}));
+    EXPECT_EQ(notesGiven(), (std::vector<std::string>{"DecodeDMS error -12.5", "DecodeDMS error -12"}));
+    // A time operation that meets such a text ends the command with the same text.
+    try {
+        calc.HMS2Sec("12.5");
+        ADD_FAILURE() << "HMS2Sec accepted 12.5";
+    } catch (const platform::ConversionError& e) {
+        EXPECT_STREQ(e.what(), "DecodeDMS error -12.5");
+    }
 }
 
 TEST_F(DataUnit1Test, SecondsAndMinutesConversions)
@@ -123,10 +142,10 @@ TEST_F(DataUnit1Test, DegreeTextToInteger)
     EXPECT_EQ(calc.DDHHStr2Int("12.30"), 12);
     EXPECT_EQ(calc.DDHHStr2Int("12.31"), 13);
     EXPECT_EQ(calc.DDHHStr2Int("29.45"), 30);
-    EXPECT_EQ(calc.DDHHStr2Int("17"), 17);
-    EXPECT_TRUE(messages.list.empty());
-    EXPECT_EQ(calc.DDHHStr2Int("12.5.40"), 0);
-    EXPECT_EQ(messages.texts(), (std::vector<std::string>{"DDHHStr2Int error -12.5.40"}));
+    EXPECT_EQ(calc.DDHHStr2Int("17", note()), 17);
+    EXPECT_TRUE(notesGiven().empty());
+    EXPECT_EQ(calc.DDHHStr2Int("12.5.40", note()), 0);
+    EXPECT_EQ(notesGiven(), (std::vector<std::string>{"DDHHStr2Int error -12.5.40"}));
     EXPECT_THROW(calc.DDHHStr2Int("12.xx"), platform::ConversionError);
 }
 
@@ -148,12 +167,12 @@ TEST_F(DataUnit1Test, DegreeTextToRealRoundsHalvesToEven)
     }
     EXPECT_DOUBLE_EQ(calc.Kakudo2Real2("10.30"), 10.5);
     EXPECT_DOUBLE_EQ(calc.Kakudo2Real2("10.59"), 10.98);
-    EXPECT_DOUBLE_EQ(calc.Kakudo2Real2("12.05"), 12.08);
-    EXPECT_TRUE(messages.list.empty());
+    EXPECT_DOUBLE_EQ(calc.Kakudo2Real2("12.05", note()), 12.08);
+    EXPECT_TRUE(notesGiven().empty());
 
-    EXPECT_EQ(calc.Kakudo2Real("1.2.3.4"), 0.0);
-    EXPECT_EQ(calc.Kakudo2Real2("12.5.40"), 0.0);
-    EXPECT_EQ(messages.texts(),
+    EXPECT_EQ(calc.Kakudo2Real("1.2.3.4", note()), 0.0);
+    EXPECT_EQ(calc.Kakudo2Real2("12.5.40", note()), 0.0);
+    EXPECT_EQ(notesGiven(),
               (std::vector<std::string>{"Kakudo2Real() - Illegal input ", "Kakudo2Real2() - Illegal input "}));
 }
 

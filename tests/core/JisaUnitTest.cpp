@@ -37,7 +37,7 @@ TEST(MeanSiderealTime, TableEntries)
 TEST(MeanSiderealTime, EveryDayFollowsTheDayBefore)
 {
     platform::RecordingMessages messages;
-    const TDatacalc1 calc(messages);
+    const TDatacalc1 calc;
     constexpr int daysIn[13] = {0, 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     int previous = calc.HMS2Sec(MeanSiderealTime(12, 31));
     for (int month = 1; month <= 12; ++month) {
@@ -63,7 +63,7 @@ TEST(MeanSiderealTime, EveryDayFollowsTheDayBefore)
 TEST(LocalSiderealTime, Cases)
 {
     platform::RecordingMessages messages;
-    const TDatacalc1 calc(messages);
+    const TDatacalc1 calc;
     struct Row {
         const char* name;
         int month, day;
@@ -140,7 +140,7 @@ protected:
     }
 
     testing::TestServices env;
-    TDatacalc1 calc{env.messages};
+    TDatacalc1 calc;
     Tsitukofrm houses{env.services, calc};
     std::vector<int> areaBox;
 };

@@ -14,7 +14,7 @@ namespace {
 class WorksheetTest : public ::testing::Test {
 protected:
     platform::RecordingMessages messages;
-    TDatacalc1 calc{messages};
+    TDatacalc1 calc;
 };
 
 TEST_F(WorksheetTest, RisingSeriesStepsFromTheStart)

@@ -69,7 +69,7 @@ protected:
     }
 
     testing::TestServices env;
-    TDatacalc1 calc{env.messages};
+    TDatacalc1 calc;
     ChartRecord main;
     Tkoyomifrm koyomi{env.services, calc, main};
 };

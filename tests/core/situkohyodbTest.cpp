@@ -30,7 +30,7 @@ protected:
     }
 
     testing::TestServices env;
-    TDatacalc1 calc{env.messages};
+    TDatacalc1 calc;
     Tsitukofrm houses{env.services, calc};
 };
 

@@ -72,7 +72,7 @@ inline constexpr PointText workedBodies[11] = {
 inline core::ChartRecord workedChart()
 {
     platform::RecordingMessages quiet;
-    const core::TDatacalc1 calc(quiet);
+    const core::TDatacalc1 calc;
     core::ChartRecord c;
     c.name = "試験 花子";
     c.birthDateText = "1975/05/05";

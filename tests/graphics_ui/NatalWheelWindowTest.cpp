@@ -38,7 +38,7 @@ struct Fixture {
               {2026, 12, 9}),
           ws(std::make_unique<app::Workstation>(env.services))
     {
-        ws->setPersonWriteBack(false);
+        ws->records().setPersonWriteBack(false);
     }
 
     bool diagnose()
@@ -76,7 +76,7 @@ private slots:
         QWidget main;
         QPushButton button("ホロスコープ図(&Z)", &main);
         button.setEnabled(false);
-        graphics::Tcirfrm* wheel = graphics::attachNatalWheel(*f.ws, &button, &main);
+        graphics::Tcirfrm* wheel = graphics::attachNatalWheel(f.ws->graphics(), f.ws->run(), f.ws->chart(), f.ws->western(), &button, &main);
         QVERIFY(button.isEnabled());
         QCOMPARE(wheel->windowTitle(), QString("出生図"));
 
@@ -95,13 +95,13 @@ private slots:
     {
         Fixture f;
         QWidget main;
-        graphics::Tcirfrm* wheel = graphics::attachNatalWheel(*f.ws, nullptr, &main);
+        graphics::Tcirfrm* wheel = graphics::attachNatalWheel(f.ws->graphics(), f.ws->run(), f.ws->chart(), f.ws->western(), nullptr, &main);
         QVERIFY(f.diagnose());
         QVERIFY(f.env.messages.list.empty());
         QCOMPARE(visible(wheel->wheel(), graphics::OverlayKind::Body), 13);
         QCOMPARE(wheel->wheel().item(graphics::OverlayKind::HeaderLine, 3).text, std::string("山田 花子"));
         // Step 14 followed: the aspect counts are there and match the flags.
-        const auto hard = western::twoBodyAspectPairs(f.ws->aspectMatrix(), western::AspectClass::Hard);
+        const auto hard = western::twoBodyAspectPairs(f.ws->western().aspectMatrix(), western::AspectClass::Hard);
         QCOMPARE(f.ws->chart().hardAspectCount, int(hard.size()));
         QVERIFY(f.ws->chart().hardAspectCount + f.ws->chart().softAspectCount > 0);
 
@@ -114,7 +114,7 @@ private slots:
     void sizeCommandsKeepTheLayoutRuleAndStopAtTheSmallestWheel()
     {
         Fixture f;
-        graphics::Tcirfrm window(*f.ws);
+        graphics::Tcirfrm window(f.ws->graphics(), f.ws->chart(), f.ws->western());
         QVERIFY(f.diagnose());
         const int screenHeight = window.screen()->geometry().height();
         QCOMPARE(window.windowWidth(), screenHeight - 90);
@@ -143,7 +143,7 @@ private slots:
     void menusCarryEveryCommand()
     {
         Fixture f;
-        graphics::Tcirfrm window(*f.ws);
+        graphics::Tcirfrm window(f.ws->graphics(), f.ws->chart(), f.ws->western());
         const std::pair<const char*, const char*> items[] = {
             {"Redisp", "出生図再表示"}, {"SeizaKigo", "星座記号表示"}, {"SeizaPicDisp", "星座絵柄表示"},
             {"AngleDsp", "アングル帯表示"}, {"wakuseibunrui", "惑星の伝統的分類"}, {"moji_disp", "文字表示"},
@@ -165,17 +165,20 @@ private slots:
 
         // Commands of other readings wait for their screens.
         QVERIFY(!window.action("Seisubai")->isEnabled());
+        QCOMPARE(window.action(graphics::WheelCommand::HarmonicMultiples), window.action("Seisubai"));
         int opened = 0;
-        window.setCommand("Seisubai", [&opened] { ++opened; });
+        window.setCommand(graphics::WheelCommand::HarmonicMultiples, [&opened] { ++opened; });
         QVERIFY(window.action("Seisubai")->isEnabled());
         window.action("Seisubai")->trigger();
         QCOMPARE(opened, 1);
+        // A second connection of the same command is a wiring fault, not a silent replacement.
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, window.setCommand(graphics::WheelCommand::HarmonicMultiples, [] {}));
     }
 
     void displayCommandsChangeThePicture()
     {
         Fixture f;
-        graphics::Tcirfrm window(*f.ws);
+        graphics::Tcirfrm window(f.ws->graphics(), f.ws->chart(), f.ws->western());
         QVERIFY(f.diagnose());
         window.Redisp();
         auto& wheel = window.wheel();
@@ -222,19 +225,19 @@ private slots:
     void signStyleSwitchesForTheWholeRun()
     {
         Fixture f;
-        graphics::Tcirfrm window(*f.ws);
+        graphics::Tcirfrm window(f.ws->graphics(), f.ws->chart(), f.ws->western());
         QVERIFY(f.diagnose());
         window.SeizaKigoClick();
-        QVERIFY(f.ws->signStyle() == graphics::SignStyle::Symbol);
+        QVERIFY(f.ws->graphics().signStyle() == graphics::SignStyle::Symbol);
         QCOMPARE(window.wheel().item(graphics::OverlayKind::SignPicture, 1).box.width(), 40);
         QCOMPARE(f.env.messages.texts().back(), std::string("これ以降、本ソフトウエアを終了させるまで星座は記号表示で行います。"));
 
         // A wheel created later starts in the run's style.
-        graphics::Tcirfrm second(*f.ws);
+        graphics::Tcirfrm second(f.ws->graphics(), f.ws->chart(), f.ws->western());
         QVERIFY(second.wheel().signStyle() == graphics::SignStyle::Symbol);
 
         window.SeizaPicDispClick();
-        QVERIFY(f.ws->signStyle() == graphics::SignStyle::Picture);
+        QVERIFY(f.ws->graphics().signStyle() == graphics::SignStyle::Picture);
         QCOMPARE(window.wheel().item(graphics::OverlayKind::SignPicture, 1).box.width(), 60);
         QCOMPARE(f.env.messages.texts().back(), std::string("これ以降、本ソフトウエアを終了させるまで星座は絵柄表示で行います。"));
 
@@ -260,7 +263,7 @@ private slots:
         }
         Fixture f(root.path().toStdString());
         QWidget main;
-        graphics::Tcirfrm* wheel = graphics::attachNatalWheel(*f.ws, nullptr, &main);
+        graphics::Tcirfrm* wheel = graphics::attachNatalWheel(f.ws->graphics(), f.ws->run(), f.ws->chart(), f.ws->western(), nullptr, &main);
         std::vector<int> ran;
         for (int s = 1; s <= core::diagnosisStepCount; ++s) {
             f.ws->run().afterStep(static_cast<core::DiagnosisStep>(s), [&ran, s](core::DiagnosisContext&) { ran.push_back(s); });

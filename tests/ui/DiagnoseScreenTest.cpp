@@ -67,8 +67,8 @@ private slots:
         platform::Services services{platform::ProgramDir(CELMORA_PROGRAM_DIR, writable.path().toStdString()),
                                     tables.get(), &settings, &messages, &clock, &sound, &programs, nullptr};
         app::Workstation ws(services);
-        ui::Tinpfrm w(ws);
-        ui::attachScreens(w);
+        ui::Tinpfrm w(ws.chartCore());
+        ui::attachScreens(w, ws);
         w.resize(1200, 820);
         w.show();
 

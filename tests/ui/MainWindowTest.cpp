@@ -43,7 +43,7 @@ private slots:
     {
         Fixture f;
         app::Workstation ws(f.env.services);
-        ui::Tinpfrm w(ws);
+        ui::Tinpfrm w(ws.chartCore());
         QCOMPARE(w.windowTitle(), QString("Celmora Pro2021"));
         const QStringList expected = {"データ入力", "出生図詳細", "大分類１", "大分類２", "本質診断", "知情意診断",
                                       "ビジネス診断", "AI(人工知能)診断", "複合アスペクト", "未来予知", "相性診断",
@@ -67,7 +67,7 @@ private slots:
         QFETCH(int, page);
         Fixture f;
         app::Workstation ws(f.env.services);
-        ui::Tinpfrm w(ws);
+        ui::Tinpfrm w(ws.chartCore());
         f.env.messages.list.clear();
         w.pageControl()->setCurrentIndex(page);
         QCOMPARE(w.pageControl()->currentIndex(), 0);
@@ -78,7 +78,7 @@ private slots:
     {
         Fixture f;
         app::Workstation ws(f.env.services);
-        ui::Tinpfrm w(ws);
+        ui::Tinpfrm w(ws.chartCore());
         f.env.messages.list.clear();
         ws.chart().name = "試験";
         w.pageControl()->setCurrentIndex(4);
@@ -105,7 +105,7 @@ private slots:
         Fixture f({2026, 12, day});
         f.env.settings.writeString("sound", "check", check.toStdString());
         app::Workstation ws(f.env.services);
-        ui::Tinpfrm w(ws);
+        ui::Tinpfrm w(ws.chartCore());
         if (expected.isEmpty()) {
             QVERIFY(f.env.sound.played.empty());
             QVERIFY(!w.soundEnabled());
@@ -119,7 +119,7 @@ private slots:
     {
         Fixture f({2026, 12, 9});
         app::Workstation ws(f.env.services);
-        ui::Tinpfrm w(ws);
+        ui::Tinpfrm w(ws.chartCore());
         QCOMPARE(w.prnbox()->count(), 10);
         QCOMPARE(w.prnbox()->itemText(0), QString("2026年度"));
         QCOMPARE(w.prnbox()->itemText(9), QString("2035年度"));
@@ -145,7 +145,7 @@ private slots:
         QFETCH(QString, expected);
         Fixture f;
         app::Workstation ws(f.env.services);
-        ui::Tinpfrm w(ws);
+        ui::Tinpfrm w(ws.chartCore());
         w.birthBoxes().yyComboBox->setCurrentText(typed);
         w.yyComboBoxKeyUp(Qt::Key_F1);
         QCOMPARE(w.birthBoxes().yyComboBox->currentText(), expected);
@@ -157,7 +157,7 @@ private slots:
     {
         Fixture f;
         app::Workstation ws(f.env.services);
-        ui::Tinpfrm w(ws);
+        ui::Tinpfrm w(ws.chartCore());
         QComboBox* year = w.birthBoxes().yyComboBox;
         year->setCurrentText("S34");
         QTest::keyRelease(year, Qt::Key_F2);

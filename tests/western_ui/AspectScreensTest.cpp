@@ -19,8 +19,8 @@
 #include "western/ui/NatalAspectPanel.h"
 #include "western/ui/Taspectsetfrm.h"
 
-#include <QBrush>
 #include <QLabel>
+#include <QBrush>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -47,7 +47,7 @@ struct Fixture {
         fs::create_directory(root / "bunsyodb");
         fs::copy_file(fs::path(CELMORA_PROGRAM_DIR) / "bunsyodb" / "ASPECT.db", root / "bunsyodb" / "ASPECT.db");
         ws = std::make_unique<app::Workstation>(env.services);
-        ws->setPersonWriteBack(false);
+        ws->records().setPersonWriteBack(false);
     }
 
     bool diagnose()
@@ -83,7 +83,7 @@ private slots:
         QWidget extras;
         new QVBoxLayout(&extras);
         QWidget aiPage;
-        const auto screens = western::attachAspectScreens(*f.ws, &extras, &main, &aiPage);
+        const auto screens = western::attachAspectScreens(f.ws->western(), f.ws->run(), &extras, &main, &aiPage);
         const western::NatalAspectGridModel& m = *screens.panel->model();
         QCOMPARE(m.rowCount(), 13);
         QCOMPARE(m.columnCount(), 14);
@@ -96,8 +96,8 @@ private slots:
         QVERIFY(!m.data(m.index(0, 1), Qt::DecorationRole).isNull());
 
         QVERIFY(f.diagnose());
-        const auto& frame = f.ws->wheelFrame();
-        const auto& matrix = f.ws->aspectMatrix();
+        const auto& frame = f.ws->graphics().wheelFrame();
+        const auto& matrix = f.ws->western().aspectMatrix();
         int hard = 0, soft = 0;
         for (int j = 1; j <= 12; ++j) {
             for (int k = j + 1; k <= 13; ++k) {
@@ -147,7 +147,7 @@ private slots:
     void settingsEditTheFileAndReloadOnlyOnClose()
     {
         Fixture f;
-        western::Taspectsetfrm settings(*f.ws);
+        western::Taspectsetfrm settings(f.ws->western());
         QCOMPARE(settings.windowTitle(), QString("アスペクトの設定"));
         QCOMPARE(settings.status->text(),
                  QString("データを修正したり追加した後は、必ず再起動してください。  再起動後診断結果に反映されます。"));
@@ -161,22 +161,22 @@ private slots:
         QVERIFY(settings.memo->toPlainText().contains("です。"));
 
         // The conjunction's orb from 8 to 3: in the file at once, in memory after "閉じる".
-        QCOMPARE(f.ws->aspectTable().slot(1).orb, 8);
+        QCOMPARE(f.ws->western().aspectTable().slot(1).orb, 8);
         QVERIFY(model->setData(model->index(0, 3), 3, Qt::EditRole));
         {
             auto table = f.env.tables->open(f.env.services.dirs.textDir(), "ASPECT");
             QVERIFY(table->first());
             QCOMPARE(table->integer("許容度"), 3);
         }
-        QCOMPARE(f.ws->aspectTable().slot(1).orb, 8);
+        QCOMPARE(f.ws->western().aspectTable().slot(1).orb, 8);
         settings.close();  // the window frame: no reload
-        QCOMPARE(f.ws->aspectTable().slot(1).orb, 8);
+        QCOMPARE(f.ws->western().aspectTable().slot(1).orb, 8);
 
         settings.memo->setPlainText("書き換えたメモです。");
         settings.memo->document()->setModified(true);  // as after typing
         settings.CloseBtnClick();
-        QCOMPARE(f.ws->aspectTable().slot(1).orb, 3);
-        QCOMPARE(western::aspectMemo(f.ws->aspectTable(), 0), std::string("書き換えたメモです。"));
+        QCOMPARE(f.ws->western().aspectTable().slot(1).orb, 3);
+        QCOMPARE(western::aspectMemo(f.ws->western().aspectTable(), 0), std::string("書き換えたメモです。"));
         QVERIFY(f.env.messages.list.empty());
 
         // A value the table refuses is reported and not written.

@@ -2,14 +2,15 @@
 // Copyright (C) 2026 Celmora developers
 #include "graphics/ui/CirUnit.h"
 
-#include "app/Workstation.h"
 #include "core/ChartRecord.h"
+#include "graphics/GraphicsModule.h"
 #include "graphics/WheelFrame.h"
 #include "graphics/ui/FixedStarWindow.h"
 #include "graphics/ui/WheelView.h"
 #include "platform/Checked.h"
 #include "platform/Messages.h"
 #include "western/AspectUnit1.h"
+#include "western/WesternModule.h"
 
 #include <QAction>
 #include <QMenu>
@@ -17,6 +18,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace celmora::graphics {
 
@@ -30,13 +32,18 @@ constexpr int fallbackScreenHeight = 768;
 
 }  // namespace
 
-Tcirfrm::Tcirfrm(app::Workstation& workstation, QWidget* parent)
-    : QMainWindow(parent), ws_(workstation), wheel_(workstation.services().dirs, *workstation.services().messages)
+Tcirfrm::Tcirfrm(GraphicsModule& graphics, core::ChartRecord& chart, const western::WesternModule& western,
+                 QWidget* parent)
+    : QMainWindow(parent),
+      graphics_(graphics),
+      chart_(chart),
+      western_(western),
+      wheel_(graphics.services().dirs, *graphics.services().messages)
 {
     setObjectName("cirfrm");
     setWindowTitle("出生図");
     setWindowFlag(Qt::Window);
-    wheel_.setSignStyle(ws_.signStyle());
+    wheel_.setSignStyle(graphics_.signStyle());
     view_ = new WheelView(wheel_, this);
     setCentralWidget(view_);
     buildMenus();
@@ -60,16 +67,29 @@ QAction* Tcirfrm::addCommand(QMenu* menu, const char* caption, const std::string
     return a;
 }
 
-QAction* Tcirfrm::addHook(QMenu* menu, const char* caption, const std::string& name)
+QAction* Tcirfrm::addHook(QMenu* menu, const char* caption, const char* name, WheelCommand command)
 {
     QAction* a = menu->addAction(QString::fromUtf8(caption));
-    a->setObjectName(QString::fromStdString(name));
+    a->setObjectName(QString::fromUtf8(name));
     a->setEnabled(false);
-    connect(a, &QAction::triggered, this, [this, name] {
-        if (auto it = commands_.find(name); it != commands_.end() && it->second) it->second();
-        if (auto it = figures_.find(name); it != figures_.end() && it->second) drawFigures(name);
-    });
     actions_[name] = a;
+    connect(a, &QAction::triggered, this, [this, command] {
+        if (auto it = commands_.find(command); it != commands_.end()) it->second();
+    });
+    commandActions_[command] = a;
+    return a;
+}
+
+QAction* Tcirfrm::addHook(QMenu* menu, const char* caption, const char* name, WheelFigures figures)
+{
+    QAction* a = menu->addAction(QString::fromUtf8(caption));
+    a->setObjectName(QString::fromUtf8(name));
+    a->setEnabled(false);
+    actions_[name] = a;
+    connect(a, &QAction::triggered, this, [this, figures] {
+        if (figures_.count(figures) != 0) drawFigures(figures);
+    });
+    figureActions_[figures] = a;
     return a;
 }
 
@@ -80,7 +100,7 @@ void Tcirfrm::buildMenus()
     addCommand(display, "星座記号表示", "SeizaKigo", &Tcirfrm::SeizaKigoClick);
     addCommand(display, "星座絵柄表示", "SeizaPicDisp", &Tcirfrm::SeizaPicDispClick);
     addCommand(display, "アングル帯表示", "AngleDsp", &Tcirfrm::AngleDspClick);
-    addHook(display, "惑星の伝統的分類", "wakuseibunrui");
+    addHook(display, "惑星の伝統的分類", "wakuseibunrui", WheelCommand::Classification);
 
     addCommand(nullptr, "文字表示", "moji_disp", &Tcirfrm::moji_dispClick);
 
@@ -99,22 +119,22 @@ void Tcirfrm::buildMenus()
     addCommand(pro, "２７宿表示(月の位置を参照)", "SyukuDsp", &Tcirfrm::SyukuDspClick);
     addCommand(pro, "２７宿の非表示", "Undsp27", &Tcirfrm::Undsp27Click);
     pro->addSeparator();
-    addHook(pro, "ハーフサム軸表示", "Harmo");
-    addHook(pro, "サビアンシンボルの意味", "N5");
+    addHook(pro, "ハーフサム軸表示", "Harmo", WheelCommand::HalfSumAxes);
+    addHook(pro, "サビアンシンボルの意味", "N5", WheelCommand::SabianMeaning);
 
     QMenu* harmonic = menuBar()->addMenu("調波占星学");
-    addHook(harmonic, "整数倍調波", "Seisubai");
-    addHook(harmonic, "惑星分割調波", "Bunkatu");
+    addHook(harmonic, "整数倍調波", "Seisubai", WheelCommand::HarmonicMultiples);
+    addHook(harmonic, "惑星分割調波", "Bunkatu", WheelCommand::HarmonicDivisions);
 
     QMenu* aspects = menuBar()->addMenu("アスペクト");
     addCommand(aspects, "ハード２星アスペクト", "asp2hard", &Tcirfrm::asp2hardClick);
     addCommand(aspects, "ソフト２星アスペクト", "asp2soft", &Tcirfrm::asp2softClick);
     QMenu* triangles = aspects->addMenu("三角アスペクト");
-    addHook(triangles, "重要アスペクト", "keytriaspect");
-    addHook(triangles, "全アスペクト", "alltriaspect");
+    addHook(triangles, "重要アスペクト", "keytriaspect", WheelFigures::KeyTriangles);
+    addHook(triangles, "全アスペクト", "alltriaspect", WheelFigures::AllTriangles);
     QMenu* squares = aspects->addMenu("四角アスペクト");
-    addHook(squares, "重要アスペクト", "keysquaspect");
-    addHook(squares, "全アスペクト", "allsquaaspect");
+    addHook(squares, "重要アスペクト", "keysquaspect", WheelFigures::KeySquares);
+    addHook(squares, "全アスペクト", "allsquaaspect", WheelFigures::AllSquares);
 
     addCommand(nullptr, "閉じる(&C)", "Close1", &Tcirfrm::Close1Click);
 }
@@ -125,16 +145,30 @@ QAction* Tcirfrm::action(const std::string& name) const
     return it == actions_.end() ? nullptr : it->second;
 }
 
-void Tcirfrm::setCommand(const std::string& name, std::function<void()> command)
+QAction* Tcirfrm::action(WheelCommand command) const
 {
-    commands_[name] = std::move(command);
-    if (QAction* a = action(name)) a->setEnabled(true);
+    return commandActions_.at(command);
 }
 
-void Tcirfrm::setFigureSource(const std::string& name, FigureSource source)
+QAction* Tcirfrm::action(WheelFigures figures) const
 {
-    figures_[name] = std::move(source);
-    if (QAction* a = action(name)) a->setEnabled(true);
+    return figureActions_.at(figures);
+}
+
+void Tcirfrm::setCommand(WheelCommand command, std::function<void()> action)
+{
+    if (!action || !commands_.emplace(command, std::move(action)).second) {
+        throw std::logic_error("natal wheel command connected twice or empty");
+    }
+    commandActions_.at(command)->setEnabled(true);
+}
+
+void Tcirfrm::setFigureSource(WheelFigures figures, FigureSource source)
+{
+    if (!source || !figures_.emplace(figures, std::move(source)).second) {
+        throw std::logic_error("natal wheel figures connected twice or empty");
+    }
+    figureActions_.at(figures)->setEnabled(true);
 }
 
 void Tcirfrm::setWindowWidth(int width)
@@ -166,15 +200,15 @@ void Tcirfrm::changed()
 void Tcirfrm::Redisp()
 {
     followSignStyle();
-    wheel_.Redisp(ws_.chart(), ws_.wheelFrame());
+    wheel_.Redisp(chart_, graphics_.wheelFrame());
     changed();
 }
 
 void Tcirfrm::redrawFromFrame()
 {
     followSignStyle();
-    const core::ChartRecord& chart = ws_.chart();
-    wheel_.redraw(chart, ws_.wheelFrame(), sectorOfSign(chart, 1) != 0);
+    const core::ChartRecord& chart = chart_;
+    wheel_.redraw(chart, graphics_.wheelFrame(), sectorOfSign(chart, 1) != 0);
     changed();
 }
 
@@ -182,7 +216,7 @@ void Tcirfrm::followSignStyle()
 {
     // The style is one setting for the run: a switch made on the other wheel holds here
     // from this wheel's next redisplay on, as the switch's message promises.
-    wheel_.setSignStyle(ws_.signStyle());
+    wheel_.setSignStyle(graphics_.signStyle());
 }
 
 void Tcirfrm::RedispClick()
@@ -192,30 +226,30 @@ void Tcirfrm::RedispClick()
 
 void Tcirfrm::SeizaKigoClick()
 {
-    ws_.signStyle() = SignStyle::Symbol;
+    graphics_.signStyle() = SignStyle::Symbol;
     wheel_.setSignStyle(SignStyle::Symbol);
-    ws_.services().messages->information(symbolStyleMessage);
-    wheel_.placeSigns(ws_.chart(), ws_.wheelFrame());
+    graphics_.services().messages->information(symbolStyleMessage);
+    wheel_.placeSigns(chart_, graphics_.wheelFrame());
     changed();
 }
 
 void Tcirfrm::SeizaPicDispClick()
 {
-    ws_.signStyle() = SignStyle::Picture;
+    graphics_.signStyle() = SignStyle::Picture;
     wheel_.setSignStyle(SignStyle::Picture);
-    ws_.services().messages->information(pictureStyleMessage);
+    graphics_.services().messages->information(pictureStyleMessage);
     Redisp();
 }
 
 void Tcirfrm::AngleDspClick()
 {
-    wheel_.drawAngleBands(ws_.wheelFrame());
+    wheel_.drawAngleBands(graphics_.wheelFrame());
     changed();
 }
 
 void Tcirfrm::moji_dispClick()
 {
-    wheel_.showBodyTexts(ws_.chart());
+    wheel_.showBodyTexts(chart_);
     changed();
 }
 
@@ -237,7 +271,7 @@ void Tcirfrm::N4Click()
 
 void Tcirfrm::koseiDispClick()
 {
-    wheel_.showFixedStars(ws_.chart(), ws_.wheelFrame());
+    wheel_.showFixedStars(chart_, graphics_.wheelFrame());
     changed();
 }
 
@@ -268,7 +302,7 @@ void Tcirfrm::AlabicUnDspClick()
 
 void Tcirfrm::SyukuDspClick()
 {
-    wheel_.showMansions(ws_.chart(), ws_.wheelFrame());
+    wheel_.showMansions(chart_, graphics_.wheelFrame());
     changed();
 }
 
@@ -280,22 +314,22 @@ void Tcirfrm::Undsp27Click()
 
 void Tcirfrm::asp2hardClick()
 {
-    const auto pairs = western::twoBodyAspectPairs(ws_.aspectMatrix(), western::AspectClass::Hard);
-    wheel_.drawAspectLines(ws_.chart(), ws_.wheelFrame(), pairs);
+    const auto pairs = western::twoBodyAspectPairs(western_.aspectMatrix(), western::AspectClass::Hard);
+    wheel_.drawAspectLines(chart_, graphics_.wheelFrame(), pairs);
     changed();
 }
 
 void Tcirfrm::asp2softClick()
 {
-    const auto pairs = western::twoBodyAspectPairs(ws_.aspectMatrix(), western::AspectClass::Soft);
-    wheel_.drawAspectLines(ws_.chart(), ws_.wheelFrame(), pairs);
+    const auto pairs = western::twoBodyAspectPairs(western_.aspectMatrix(), western::AspectClass::Soft);
+    wheel_.drawAspectLines(chart_, graphics_.wheelFrame(), pairs);
     changed();
 }
 
-void Tcirfrm::drawFigures(const std::string& name)
+void Tcirfrm::drawFigures(WheelFigures figures)
 {
-    for (const std::vector<int>& figure : figures_[name]()) {
-        wheel_.drawPatternSides(ws_.chart(), ws_.wheelFrame(), figure);
+    for (const std::vector<int>& figure : figures_.at(figures)()) {
+        wheel_.drawPatternSides(chart_, graphics_.wheelFrame(), figure);
     }
     changed();
 }

@@ -4,7 +4,8 @@
 
 // The natal wheel window "出生図".
 //
-//   in:  the Workstation's main ChartRecord, its wheel frame and natal aspect flags
+//   in:  the main ChartRecord, the graphics module's wheel frame and sign style, the
+//        western module's natal aspect flags
 //   out: the wheel on screen (a NatalWheel painted by WheelView) and its menu commands
 //
 // The window computes nothing itself: redisplay goes through NatalWheel::Redisp, the
@@ -27,13 +28,34 @@
 
 class QAction;
 
-namespace celmora::app {
-class Workstation;
+namespace celmora::core {
+struct ChartRecord;
+}
+namespace celmora::western {
+class WesternModule;
 }
 
 namespace celmora::graphics {
 
+class GraphicsModule;
 class WheelView;
+
+// Menu commands that belong to another reading's screen; disabled until it connects.
+enum class WheelCommand {
+    Classification,     // "惑星の伝統的分類" (wakuseibunrui)
+    HalfSumAxes,        // "ハーフサム軸表示" (Harmo)
+    SabianMeaning,      // "サビアンシンボルの意味" (N5)
+    HarmonicMultiples,  // "整数倍調波" (Seisubai)
+    HarmonicDivisions,  // "惑星分割調波" (Bunkatu)
+};
+
+// The composite-pattern figures the "アスペクト" menu draws.
+enum class WheelFigures {
+    KeyTriangles,  // keytriaspect
+    AllTriangles,  // alltriaspect
+    KeySquares,    // keysquaspect
+    AllSquares,    // allsquaaspect
+};
 
 class Tcirfrm : public QMainWindow {
     Q_OBJECT
@@ -43,7 +65,9 @@ public:
     static constexpr int heightAllowance = 49;  // window height − image side
     static constexpr int minimumWindowWidth = WheelGeometry::minimumSide + frameAllowance;
 
-    explicit Tcirfrm(app::Workstation& workstation, QWidget* parent = nullptr);
+    // All three must outlive the window.
+    Tcirfrm(GraphicsModule& graphics, core::ChartRecord& chart, const western::WesternModule& western,
+            QWidget* parent = nullptr);
     ~Tcirfrm() override;
 
     NatalWheel& wheel() { return wheel_; }
@@ -62,13 +86,15 @@ public:
 
     // Menu items by the handler's name without "Click" ("Redisp", "N3", "asp2hard", ...).
     QAction* action(const std::string& name) const;
-    // Connects a command that belongs to another reading and enables its menu item:
-    // "wakuseibunrui", "Harmo", "N5", "Seisubai", "Bunkatu".
-    void setCommand(const std::string& name, std::function<void()> command);
-    // The composite-pattern figures (body numbers, each a closed figure) that
-    // "keytriaspect", "alltriaspect", "keysquaspect" and "allsquaaspect" draw.
+    QAction* action(WheelCommand command) const;
+    QAction* action(WheelFigures figures) const;
+    // Connects a command that belongs to another reading and enables its menu item.
+    // @warning Connecting one command twice throws std::logic_error.
+    void setCommand(WheelCommand command, std::function<void()> action);
+    // The composite-pattern figures (body numbers, each a closed figure) one item draws.
+    // @warning Connecting one item twice throws std::logic_error.
     using FigureSource = std::function<std::vector<std::vector<int>>()>;
-    void setFigureSource(const std::string& name, FigureSource source);
+    void setFigureSource(WheelFigures figures, FigureSource source);
 
     void RedispClick();
     void SeizaKigoClick();
@@ -95,20 +121,25 @@ signals:
 private:
     void buildMenus();
     QAction* addCommand(QMenu* menu, const char* caption, const std::string& name, void (Tcirfrm::*handler)());
-    QAction* addHook(QMenu* menu, const char* caption, const std::string& name);
-    void drawFigures(const std::string& name);
+    QAction* addHook(QMenu* menu, const char* caption, const char* name, WheelCommand command);
+    QAction* addHook(QMenu* menu, const char* caption, const char* name, WheelFigures figures);
+    void drawFigures(WheelFigures figures);
     void placeOnScreen();
     void followSignStyle();
     int screenHeight() const;
     void changed();
 
-    app::Workstation& ws_;
+    GraphicsModule& graphics_;
+    core::ChartRecord& chart_;
+    const western::WesternModule& western_;
     NatalWheel wheel_;
     WheelView* view_ = nullptr;
     int width_ = 0;
     std::map<std::string, QAction*> actions_;
-    std::map<std::string, std::function<void()>> commands_;
-    std::map<std::string, FigureSource> figures_;
+    std::map<WheelCommand, QAction*> commandActions_;
+    std::map<WheelCommand, std::function<void()>> commands_;
+    std::map<WheelFigures, QAction*> figureActions_;
+    std::map<WheelFigures, FigureSource> figures_;
     QWidget* starWindow_ = nullptr;
 };
 

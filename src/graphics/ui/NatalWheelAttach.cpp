@@ -2,9 +2,9 @@
 // Copyright (C) 2026 Celmora developers
 #include "graphics/ui/NatalWheelAttach.h"
 
-#include "app/Workstation.h"
 #include "core/ChartRecord.h"
 #include "core/DiagnosisRun.h"
+#include "graphics/GraphicsModule.h"
 #include "graphics/ui/CirUnit.h"
 #include "platform/Messages.h"
 
@@ -12,18 +12,19 @@
 
 namespace celmora::graphics {
 
-Tcirfrm* attachNatalWheel(app::Workstation& workstation, QPushButton* horoscopeButton, QWidget* mainWindow)
+Tcirfrm* attachNatalWheel(GraphicsModule& graphics, core::DiagnosisRun& run, core::ChartRecord& chart,
+                          const western::WesternModule& western, QPushButton* horoscopeButton, QWidget* mainWindow)
 {
-    auto* wheel = new Tcirfrm(workstation, mainWindow);
+    auto* wheel = new Tcirfrm(graphics, chart, western, mainWindow);
     wheel->hide();
-    workstation.run().afterStep(core::DiagnosisStep::NatalWheel, [wheel](core::DiagnosisContext&) {
+    run.afterStep(core::DiagnosisStep::NatalWheel, [wheel](core::DiagnosisContext&) {
         wheel->hide();
         wheel->redrawFromFrame();
     });
     if (horoscopeButton) {
-        QObject::connect(horoscopeButton, &QPushButton::clicked, wheel, [wheel, &workstation] {
-            if (workstation.chart().name.empty()) {
-                workstation.services().messages->information(noChartForWheelMessage);
+        QObject::connect(horoscopeButton, &QPushButton::clicked, wheel, [wheel, &graphics, &chart] {
+            if (chart.name.empty()) {
+                graphics.services().messages->information(noChartForWheelMessage);
                 return;
             }
             wheel->show();

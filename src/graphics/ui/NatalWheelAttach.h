@@ -9,17 +9,24 @@
 class QPushButton;
 class QWidget;
 
-namespace celmora::app {
-class Workstation;
+namespace celmora::core {
+struct ChartRecord;
+class DiagnosisRun;
+}  // namespace celmora::core
+namespace celmora::western {
+class WesternModule;
 }
 
 namespace celmora::graphics {
 
+class GraphicsModule;
 class Tcirfrm;
 
 inline constexpr const char* noChartForWheelMessage = "診断ボタンがまだ押されていません";
 
 // `mainWindow` owns the wheel window; `horoscopeButton` is enabled and connected.
-Tcirfrm* attachNatalWheel(app::Workstation& workstation, QPushButton* horoscopeButton, QWidget* mainWindow);
+// After step 13 of every run of `run` the wheel is hidden and redrawn from the frame.
+Tcirfrm* attachNatalWheel(GraphicsModule& graphics, core::DiagnosisRun& run, core::ChartRecord& chart,
+                          const western::WesternModule& western, QPushButton* horoscopeButton, QWidget* mainWindow);
 
 }  // namespace celmora::graphics

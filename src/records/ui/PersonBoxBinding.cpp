@@ -44,7 +44,7 @@ int fieldSize(std::string_view field)
 
 }  // namespace
 
-PersonBoxBinding::PersonBoxBinding(PersonTable& persons, const ui::BirthBoxes& boxes, platform::Messages& messages,
+PersonBoxBinding::PersonBoxBinding(PersonTable& persons, const BirthBoxes& boxes, platform::Messages& messages,
                                    QObject* parent)
     : QObject(parent), persons_(persons), boxes_(boxes), messages_(messages)
 {

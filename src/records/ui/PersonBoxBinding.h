@@ -10,7 +10,7 @@
 #include <QObject>
 #include <string_view>
 
-#include "ui/InpUnit.h"
+#include "records/ui/BirthBoxes.h"
 
 namespace celmora::platform {
 class Messages;
@@ -24,7 +24,7 @@ class PersonBoxBinding : public QObject {
     Q_OBJECT
 
 public:
-    PersonBoxBinding(PersonTable& persons, const ui::BirthBoxes& boxes, platform::Messages& messages,
+    PersonBoxBinding(PersonTable& persons, const BirthBoxes& boxes, platform::Messages& messages,
                      QObject* parent = nullptr);
     ~PersonBoxBinding() override;
 
@@ -36,7 +36,7 @@ private:
     void boxEdited(std::string_view field, const QString& text);
 
     PersonTable& persons_;
-    ui::BirthBoxes boxes_;
+    BirthBoxes boxes_;
     platform::Messages& messages_;
     int listener_ = 0;
     bool loading_ = false;

@@ -16,7 +16,7 @@
 
 namespace celmora::records {
 
-PersonListPanel::PersonListPanel(PersonTable& persons, const ui::BirthBoxes& boxes, platform::Messages& messages,
+PersonListPanel::PersonListPanel(PersonTable& persons, const BirthBoxes& boxes, platform::Messages& messages,
                                  QWidget* parent)
     : QWidget(parent), persons_(persons), boxes_(boxes), messages_(messages)
 {

@@ -11,7 +11,7 @@
 
 #include <QWidget>
 
-#include "ui/InpUnit.h"
+#include "records/ui/BirthBoxes.h"
 
 class QPushButton;
 
@@ -33,7 +33,7 @@ class PersonListPanel : public QWidget {
     Q_OBJECT
 
 public:
-    PersonListPanel(PersonTable& persons, const ui::BirthBoxes& boxes, platform::Messages& messages,
+    PersonListPanel(PersonTable& persons, const BirthBoxes& boxes, platform::Messages& messages,
                     QWidget* parent = nullptr);
     ~PersonListPanel() override;
 
@@ -55,7 +55,7 @@ private:
     QPushButton* addButton(const char* objectName, const char* caption);
 
     PersonTable& persons_;
-    ui::BirthBoxes boxes_;
+    BirthBoxes boxes_;
     platform::Messages& messages_;
     PersonSearchPanel* search_ = nullptr;
     PersonBoxBinding* binding_ = nullptr;

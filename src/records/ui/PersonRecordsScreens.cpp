@@ -6,40 +6,39 @@
 #include <QLayout>
 #include <QPushButton>
 
-#include "app/Workstation.h"
 #include "platform/EventBoundary.h"
 #include "records/PersonTable.h"
+#include "records/RecordsModule.h"
 #include "records/SidrelHandOver.h"
 #include "records/ui/DetailUnit.h"
 #include "records/ui/PersonListPanel.h"
 #include "records/ui/PersonListSwitch.h"
-#include "ui/InpUnit.h"
 
 namespace celmora::records {
 
-PersonRecordsScreens::PersonRecordsScreens(ui::Tinpfrm& window) : QObject(&window), window_(window)
+PersonRecordsScreens::PersonRecordsScreens(RecordsModule& records, const core::ChartRecord& chart,
+                                           const PersonScreenPlaces& places)
+    : QObject(places.owner), records_(records), chart_(chart), owner_(places.owner)
 {
     setObjectName("PersonRecordsScreens");
-    app::Workstation& ws = window_.workstation();
-    PersonTable& persons = ws.persons();
-    platform::Messages& messages = *ws.services().messages;
+    PersonTable& persons = records_.persons();
+    platform::Messages& messages = *records_.services().messages;
 
-    panel_ = new PersonListPanel(persons, window_.birthBoxes(), messages, window_.personListArea());
-    window_.personListArea()->layout()->addWidget(panel_);
+    panel_ = new PersonListPanel(persons, places.boxes, messages, places.listArea);
+    places.listArea->layout()->addWidget(panel_);
 
-    if (auto* host = window_.findChild<QWidget*>("JboxHost")) {
-        switch_ = new PersonListSwitch(persons, messages, host);
-        host->layout()->addWidget(switch_);
+    if (places.switchHost != nullptr) {
+        switch_ = new PersonListSwitch(persons, messages, places.switchHost);
+        places.switchHost->layout()->addWidget(switch_);
     }
-    if (QPushButton* detail = window_.topButton("detailbtn")) {
-        connect(detail, &QPushButton::clicked, this, &PersonRecordsScreens::detailbtnClick);
-        detail->setEnabled(true);
+    if (places.detailButton != nullptr) {
+        connect(places.detailButton, &QPushButton::clicked, this, &PersonRecordsScreens::detailbtnClick);
+        places.detailButton->setEnabled(true);
     }
-    if (QPushButton* sidrel = window_.topButton("sidrel")) {
-        connect(sidrel, &QPushButton::clicked, this, &PersonRecordsScreens::sidrelClick);
-        sidrel->setEnabled(true);
+    if (places.sidrelButton != nullptr) {
+        connect(places.sidrelButton, &QPushButton::clicked, this, &PersonRecordsScreens::sidrelClick);
+        places.sidrelButton->setEnabled(true);
     }
-    window_.setArea1Source([&persons] { return persons.area1(); });
 
     // What was typed into the current row is kept when the program ends.
     connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, [&persons, &messages] {
@@ -53,10 +52,7 @@ PersonRecordsScreens::~PersonRecordsScreens() = default;
 
 TDetailfrm& PersonRecordsScreens::detailScreen()
 {
-    if (detail_ == nullptr) {
-        app::Workstation& ws = window_.workstation();
-        detail_ = new TDetailfrm(ws.persons(), *ws.services().messages, &window_);
-    }
+    if (detail_ == nullptr) detail_ = new TDetailfrm(records_.persons(), *records_.services().messages, owner_);
     return *detail_;
 }
 
@@ -70,13 +66,13 @@ void PersonRecordsScreens::detailbtnClick()
 
 void PersonRecordsScreens::sidrelClick()
 {
-    app::Workstation& ws = window_.workstation();
-    platform::guarded(*ws.services().messages, [&] { SidrelHandOver(ws.chart(), ws.services()); });
+    platform::guarded(*records_.services().messages, [&] { SidrelHandOver(chart_, records_.services()); });
 }
 
-PersonRecordsScreens* attachPersonRecords(ui::Tinpfrm& window)
+PersonRecordsScreens* attachPersonRecords(RecordsModule& records, const core::ChartRecord& chart,
+                                          const PersonScreenPlaces& places)
 {
-    return new PersonRecordsScreens(window);
+    return new PersonRecordsScreens(records, chart, places);
 }
 
 }  // namespace celmora::records

@@ -7,24 +7,40 @@
 // detail screen behind `detailbtn`, the hand-over to the sibling program behind
 // `sidrel`, and the current row's "AREA1" for the Diagnose run.
 
+#include "records/ui/BirthBoxes.h"
+
 #include <QObject>
 
-namespace celmora::ui {
-class Tinpfrm;
+class QPushButton;
+class QWidget;
+
+namespace celmora::core {
+struct ChartRecord;
 }
 
 namespace celmora::records {
 
+class RecordsModule;
 class PersonListPanel;
 class PersonListSwitch;
 class TDetailfrm;
 
-// Not a Q_OBJECT: it declares no signals or slots, and staying out of the moc keeps
-// the main window's symbols out of programs that use the screens without it.
+// Where the person screens go on the main window.
+struct PersonScreenPlaces {
+    QWidget* owner = nullptr;         // owns the screens (the main window)
+    BirthBoxes boxes;                 // the data-entry page's boxes
+    QWidget* listArea = nullptr;      // the person list's area of the data-entry page (a layout)
+    QWidget* switchHost = nullptr;    // where `Jbox` goes (a layout)
+    QPushButton* detailButton = nullptr;
+    QPushButton* sidrelButton = nullptr;
+};
+
+// Not a Q_OBJECT: it declares no signals or slots.
 class PersonRecordsScreens : public QObject {
 public:
-    // Attaches to `window`, which owns the result.
-    explicit PersonRecordsScreens(ui::Tinpfrm& window);
+    // `records` and `chart` (the main record, handed to the sibling program) must
+    // outlive the screens; `places.owner` owns the result.
+    PersonRecordsScreens(RecordsModule& records, const core::ChartRecord& chart, const PersonScreenPlaces& places);
     ~PersonRecordsScreens() override;
 
     PersonListPanel* listPanel() const { return panel_; }
@@ -36,12 +52,15 @@ public:
     void sidrelClick();
 
 private:
-    ui::Tinpfrm& window_;
+    RecordsModule& records_;
+    const core::ChartRecord& chart_;
+    QWidget* owner_;
     PersonListPanel* panel_ = nullptr;
     PersonListSwitch* switch_ = nullptr;
     TDetailfrm* detail_ = nullptr;
 };
 
-PersonRecordsScreens* attachPersonRecords(ui::Tinpfrm& window);
+PersonRecordsScreens* attachPersonRecords(RecordsModule& records, const core::ChartRecord& chart,
+                                          const PersonScreenPlaces& places);
 
 }  // namespace celmora::records

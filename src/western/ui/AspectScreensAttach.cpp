@@ -2,7 +2,7 @@
 // Copyright (C) 2026 Celmora developers
 #include "western/ui/AspectScreensAttach.h"
 
-#include "app/Workstation.h"
+#include "western/WesternModule.h"
 #include "core/DiagnosisRun.h"
 #include "western/ui/NatalAspectPanel.h"
 #include "western/ui/Taspectsetfrm.h"
@@ -12,13 +12,13 @@
 
 namespace celmora::western {
 
-AspectScreens attachAspectScreens(app::Workstation& workstation, QWidget* detailArea, QWidget* mainWindow,
+AspectScreens attachAspectScreens(WesternModule& western, core::DiagnosisRun& run, QWidget* detailArea, QWidget* mainWindow,
                                   QWidget* aiPage)
 {
     AspectScreens screens;
-    screens.settings = new Taspectsetfrm(workstation, mainWindow);
+    screens.settings = new Taspectsetfrm(western, mainWindow);
     screens.settings->hide();
-    screens.panel = new NatalAspectPanel(workstation, *screens.settings, detailArea);
+    screens.panel = new NatalAspectPanel(western, *screens.settings, detailArea);
     if (detailArea) {
         if (auto* layout = qobject_cast<QBoxLayout*>(detailArea->layout())) layout->insertWidget(0, screens.panel);
     }
@@ -34,7 +34,7 @@ AspectScreens attachAspectScreens(app::Workstation& workstation, QWidget* detail
         QObject::connect(button, &QPushButton::clicked, panel, &NatalAspectPanel::AspectEnvClick);
         screens.aiPageButton = button;
     }
-    workstation.run().afterStep(core::DiagnosisStep::Aspects, [panel](core::DiagnosisContext&) { panel->refresh(); });
+    run.afterStep(core::DiagnosisStep::Aspects, [panel](core::DiagnosisContext&) { panel->refresh(); });
     return screens;
 }
 

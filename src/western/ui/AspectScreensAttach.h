@@ -9,13 +9,14 @@
 class QPushButton;
 class QWidget;
 
-namespace celmora::app {
-class Workstation;
+namespace celmora::core {
+class DiagnosisRun;
 }
 
 namespace celmora::western {
 
 class NatalAspectPanel;
+class WesternModule;
 class Taspectsetfrm;
 
 struct AspectScreens {
@@ -28,7 +29,7 @@ struct AspectScreens {
 // `mainWindow` owns the settings window. On `aiPage` the button "アスペクトオーブ設定"
 // ("SpeedButton1") opens the same window: first in the page's box layout when it has
 // one, otherwise at the page's top left for the page's own layout to take up.
-AspectScreens attachAspectScreens(app::Workstation& workstation, QWidget* detailArea, QWidget* mainWindow,
+AspectScreens attachAspectScreens(WesternModule& western, core::DiagnosisRun& run, QWidget* detailArea, QWidget* mainWindow,
                                   QWidget* aiPage = nullptr);
 
 }  // namespace celmora::western

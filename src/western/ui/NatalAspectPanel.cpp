@@ -2,7 +2,7 @@
 // Copyright (C) 2026 Celmora developers
 #include "western/ui/NatalAspectPanel.h"
 
-#include "app/Workstation.h"
+#include "western/WesternModule.h"
 #include "platform/Messages.h"
 #include "western/ui/NatalAspectGridModel.h"
 #include "western/ui/Taspectsetfrm.h"
@@ -36,14 +36,14 @@ QLabel* legend(const char* text, const char* style, const char* hint, QWidget* p
 
 }  // namespace
 
-NatalAspectPanel::NatalAspectPanel(app::Workstation& workstation, Taspectsetfrm& settings, QWidget* parent)
-    : QWidget(parent), ws_(workstation), settings_(settings)
+NatalAspectPanel::NatalAspectPanel(WesternModule& western, Taspectsetfrm& settings, QWidget* parent)
+    : QWidget(parent), western_(western), settings_(settings)
 {
     setObjectName("NatalAspectPanel");
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
 
-    model_ = new NatalAspectGridModel(ws_.services().dirs, this);
+    model_ = new NatalAspectGridModel(western_.services().dirs, this);
     grid_ = new QTableView(this);
     grid_->setObjectName("AspectGrid");
     grid_->setModel(model_);
@@ -85,12 +85,12 @@ NatalAspectPanel::NatalAspectPanel(app::Workstation& workstation, Taspectsetfrm&
 
 void NatalAspectPanel::refresh()
 {
-    model_->refresh(ws_.wheelFrame(), ws_.aspectMatrix());
+    model_->refresh(western_.wheelFrame(), western_.aspectMatrix());
 }
 
 void NatalAspectPanel::AspectEnvClick()
 {
-    if (!settings_.openError().empty()) ws_.services().messages->error(settings_.openError());
+    if (!settings_.openError().empty()) western_.services().messages->error(settings_.openError());
     settings_.show();
     settings_.raise();
     settings_.activateWindow();

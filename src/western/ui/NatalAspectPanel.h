@@ -11,11 +11,10 @@ class QLabel;
 class QPushButton;
 class QTableView;
 
-namespace celmora::app {
-class Workstation;
-}
 
 namespace celmora::western {
+
+class WesternModule;
 
 class NatalAspectGridModel;
 class Taspectsetfrm;
@@ -24,7 +23,7 @@ class NatalAspectPanel : public QWidget {
     Q_OBJECT
 
 public:
-    NatalAspectPanel(app::Workstation& workstation, Taspectsetfrm& settings, QWidget* parent = nullptr);
+    NatalAspectPanel(WesternModule& western, Taspectsetfrm& settings, QWidget* parent = nullptr);
 
     NatalAspectGridModel* model() const { return model_; }
     QTableView* grid() const { return grid_; }
@@ -36,7 +35,7 @@ public:
     void AspectEnvClick();
 
 private:
-    app::Workstation& ws_;
+    WesternModule& western_;
     Taspectsetfrm& settings_;
     NatalAspectGridModel* model_ = nullptr;
     QTableView* grid_ = nullptr;

@@ -2,7 +2,7 @@
 // Copyright (C) 2026 Celmora developers
 #include "western/ui/Taspectsetfrm.h"
 
-#include "app/Workstation.h"
+#include "western/WesternModule.h"
 #include "platform/Errors.h"
 #include "platform/Messages.h"
 #include "platform/Table.h"
@@ -22,14 +22,14 @@
 
 namespace celmora::western {
 
-Taspectsetfrm::Taspectsetfrm(app::Workstation& workstation, QWidget* parent) : QWidget(parent), ws_(workstation)
+Taspectsetfrm::Taspectsetfrm(WesternModule& western, QWidget* parent) : QWidget(parent), western_(western)
 {
     setObjectName("aspectsetfrm");
     setWindowTitle("アスペクトの設定");
     setWindowFlag(Qt::Window);
     auto* layout = new QVBoxLayout(this);
 
-    const auto& services = ws_.services();
+    const auto& services = western_.services();
     try {
         table_ = services.tables->open(services.dirs.textDir(), aspectTableName);
     } catch (const platform::TableError& e) {
@@ -113,7 +113,7 @@ void Taspectsetfrm::buildNavigator()
     connect(remove, &QAction::triggered, this, [this] {
         const int row = grid->currentIndex().row();
         if (row < 0) return;
-        if (!ws_.services().messages->askYesNo("このアスペクトの定義を削除しますか？")) return;
+        if (!western_.services().messages->askYesNo("このアスペクトの定義を削除しますか？")) return;
         memoRow_ = -1;
         model_->removeRowAt(row);
         const int rows = model_->rowCount();
@@ -140,8 +140,8 @@ void Taspectsetfrm::saveMemo()
 void Taspectsetfrm::CloseBtnClick()
 {
     saveMemo();
-    const std::string error = ws_.reloadAspectTable();
-    if (!error.empty()) ws_.services().messages->error(error);
+    const std::string error = western_.reloadAspectTable();
+    if (!error.empty()) western_.services().messages->error(error);
     close();
 }
 

@@ -17,14 +17,13 @@ class QPushButton;
 class QTableView;
 class QToolBar;
 
-namespace celmora::app {
-class Workstation;
-}
 namespace celmora::platform {
 class Table;
 }
 
 namespace celmora::western {
+
+class WesternModule;
 
 class AspectDefinitionsModel;
 
@@ -35,7 +34,7 @@ class Taspectsetfrm : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Taspectsetfrm(app::Workstation& workstation, QWidget* parent = nullptr);
+    explicit Taspectsetfrm(WesternModule& western, QWidget* parent = nullptr);
     ~Taspectsetfrm() override;
 
     // Why "ASPECT.db" could not be opened, "" when it is open.
@@ -56,7 +55,7 @@ private:
     void buildNavigator();
     void showRow(int row);
 
-    app::Workstation& ws_;
+    WesternModule& western_;
     std::unique_ptr<platform::Table> table_;
     AspectDefinitionsModel* model_ = nullptr;
     std::string openError_;

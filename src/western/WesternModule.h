@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+// Copyright (C) 2026 Celmora developers
+#pragma once
+
+// Western analysis as one module: the aspect definitions ("ASPECT.db", read at
+// start-up and again when the settings window closes) and the natal aspect flags.
+//
+//   in:  the natal wheel's frame (separations) after step 13
+//   out: step 14 — the frame's aspectAngle, the aspect flags, the chart's hard and
+//        soft counts
+
+#include "platform/Services.h"
+
+#include <memory>
+#include <string>
+
+namespace celmora::core {
+class DiagnosisRun;
+}
+namespace celmora::graphics {
+struct WheelFrame;
+}
+
+namespace celmora::western {
+
+class AspectTable;
+struct AspectMatrix;
+
+class WesternModule {
+public:
+    // `services` and `frame` must outlive the module; the definitions are read here.
+    WesternModule(const platform::Services& services, graphics::WheelFrame& frame);
+    ~WesternModule();
+    WesternModule(const WesternModule&) = delete;
+    WesternModule& operator=(const WesternModule&) = delete;
+
+    // Sets step 14.
+    void wire(core::DiagnosisRun& run);
+
+    const platform::Services& services() const { return services_; }
+    graphics::WheelFrame& wheelFrame() { return frame_; }
+    const AspectTable& aspectTable() const { return *aspectTable_; }
+    const AspectMatrix& aspectMatrix() const { return *aspectMatrix_; }
+    // Reads "ASPECT.db" again; "" when it loaded, else why it could not be opened
+    // (the definitions are then empty).
+    std::string reloadAspectTable();
+
+private:
+    const platform::Services& services_;
+    graphics::WheelFrame& frame_;
+    std::unique_ptr<AspectTable> aspectTable_;
+    std::unique_ptr<AspectMatrix> aspectMatrix_;
+};
+
+}  // namespace celmora::western
