@@ -3,6 +3,7 @@
 #include "cli/ChartJson.h"
 
 #include "core/ChartRecord.h"
+#include "core/ChartRecordFields.h"
 #include "graphics/WheelFrame.h"
 #include "western/AspectUnit1.h"
 
@@ -62,86 +63,7 @@ Json value(const platform::Array1<T, Lo, Hi>& array)
 nlohmann::ordered_json chartToJson(const core::ChartRecord& c)
 {
     Json j = Json::object();
-#define CELMORA_FIELD(name) j[#name] = value(c.name)
-    CELMORA_FIELD(name);
-    CELMORA_FIELD(birthDateText);
-    CELMORA_FIELD(birthPlace);
-    CELMORA_FIELD(sex);
-    CELMORA_FIELD(yearDiff);
-    CELMORA_FIELD(age);
-    CELMORA_FIELD(year);
-    CELMORA_FIELD(month);
-    CELMORA_FIELD(day);
-    CELMORA_FIELD(hour);
-    CELMORA_FIELD(minute);
-    CELMORA_FIELD(localHour);
-    CELMORA_FIELD(localMinute);
-    CELMORA_FIELD(birthTimeLabel);
-    CELMORA_FIELD(birthTimeText);
-    CELMORA_FIELD(timeDiffMinutes);
-    CELMORA_FIELD(timeDiffText);
-    CELMORA_FIELD(localSiderealTime);
-    CELMORA_FIELD(moonMansion);
-
-    CELMORA_FIELD(houseSignName);
-    CELMORA_FIELD(houseSign);
-    CELMORA_FIELD(houseDegText);
-    CELMORA_FIELD(houseDegReal);
-    CELMORA_FIELD(wholeSignHouse);
-
-    CELMORA_FIELD(nowHouseSignName);
-    CELMORA_FIELD(nowHouseSign);
-    CELMORA_FIELD(nowHouseDegText);
-    CELMORA_FIELD(nowHouseDegReal);
-
-    CELMORA_FIELD(pointSignName);
-    CELMORA_FIELD(pointSign);
-    CELMORA_FIELD(pointDegText);
-    CELMORA_FIELD(pointDeg);
-    CELMORA_FIELD(pointDegReal);
-    CELMORA_FIELD(signRanking);
-
-    CELMORA_FIELD(harmonicLongitude);
-    CELMORA_FIELD(harmonicDegree);
-    CELMORA_FIELD(harmonicWholeDegree);
-    CELMORA_FIELD(harmonicDegreeText);
-    CELMORA_FIELD(harmonicSign);
-    CELMORA_FIELD(harmonicQuality);
-    CELMORA_FIELD(harmonicSignCount);
-    CELMORA_FIELD(divisionConstant);
-    CELMORA_FIELD(dividedLongitude);
-    CELMORA_FIELD(dividedSign);
-    CELMORA_FIELD(dividedWholeDegree);
-    CELMORA_FIELD(dividedDegreeText);
-    CELMORA_FIELD(dividedSignCount);
-
-    CELMORA_FIELD(chartAngle);
-    CELMORA_FIELD(chartAngleExact);
-
-    CELMORA_FIELD(sunHouse);
-    CELMORA_FIELD(aspectRanking);
-    CELMORA_FIELD(strongestPlanetName);
-    CELMORA_FIELD(strongPlanets);
-    CELMORA_FIELD(weakPlanetNames);
-    CELMORA_FIELD(aspectAngleFrequency);
-    CELMORA_FIELD(risingBodies);
-    CELMORA_FIELD(culminatingBodies);
-    CELMORA_FIELD(patternRightTriangle);
-    CELMORA_FIELD(patternGrandTrine);
-    CELMORA_FIELD(patternIsosceles);
-    CELMORA_FIELD(patternSquare);
-    CELMORA_FIELD(patternRectangle);
-    CELMORA_FIELD(hardAspectCount);
-    CELMORA_FIELD(softAspectCount);
-    CELMORA_FIELD(workCount);
-    CELMORA_FIELD(homeCount);
-    CELMORA_FIELD(beliefCount);
-    CELMORA_FIELD(senseCount);
-    CELMORA_FIELD(earlyCount);
-    CELMORA_FIELD(lateCount);
-
-    CELMORA_FIELD(sevenGov);
-#undef CELMORA_FIELD
+    core::forEachChartField(c, [&j](const char* name, const auto& field) { j[name] = value(field); });
     return j;
 }
 

@@ -9,6 +9,7 @@
 namespace celmora::core {
 
 struct SevenGovernorsArea {
+    bool operator==(const SevenGovernorsArea&) const = default;
 };
 
 }  // namespace celmora::core

@@ -1,10 +1,16 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 // Copyright (C) 2026 Celmora developers
 
+#include "core/ChartRecordFields.h"
 #include "core/ManData1.h"
 #include "platform/Errors.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
 
 namespace celmora::core {
 namespace {
@@ -84,6 +90,48 @@ TEST(Tmandata, FurtherRecordsAreDistinctAndBounded)
     EXPECT_THROW(data.ProgressedChart(101), platform::RangeError);
     EXPECT_THROW(data.TransitChart(0), platform::RangeError);
     EXPECT_THROW(data.MonthlyTransitCharts(12, 1), platform::RangeError);
+}
+
+TEST(ChartRecordFields, EveryFieldListedOnceInDeclaredOrder)
+{
+    std::vector<std::string> names;
+    const ChartRecord record;
+    forEachChartField(record, [&names](const char* name, const auto&) { names.emplace_back(name); });
+    ASSERT_EQ(static_cast<int>(names.size()), chartFieldCount);
+    EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).size(), names.size());
+    EXPECT_EQ(names.front(), "name");
+    EXPECT_EQ(names[1], "birthDateText");
+    EXPECT_EQ(names.back(), "sevenGov");
+}
+
+TEST(ChartRecordFields, ClearingReturnsEveryFieldToItsStateBeforeTheFirstRun)
+{
+    ChartRecord record;
+    record.name = "試験";
+    record.month = 12;
+    record.age = 44;
+    record.houseDegReal[12] = 23.4;
+    record.pointSignName[13] = "山羊";
+    record.harmonicQuality[0][4] = 3;
+    record.dividedDegreeText[10][13] = "1.02";
+    record.aspectRanking[13] = {5, 13};
+    record.strongPlanets[4] = {7, "3", "土星"};
+    record.aspectAngleFrequency[1] = {0, 2};
+    record.lateCount = 9;
+    clearChartRecord(record);
+
+    // Compare field by field with a record that never saw a run.
+    const ChartRecord fresh;
+    std::vector<std::function<bool(const void*)>> equalToFresh;
+    forEachChartField(fresh, [&](const char*, const auto& field) {
+        equalToFresh.push_back(
+            [&field](const void* other) { return field == *static_cast<const std::remove_cvref_t<decltype(field)>*>(other); });
+    });
+    std::size_t i = 0;
+    forEachChartField(record, [&](const char* name, auto& field) {
+        EXPECT_TRUE(equalToFresh.at(i++)(&field)) << name;
+    });
+    EXPECT_EQ(i, equalToFresh.size());
 }
 
 }  // namespace
