@@ -21,7 +21,7 @@
 #include "core/DiagnosisRun.h"
 #include "platform/EventBoundary.h"
 #include "platform/qt/QtPrinter.h"
-#include "print/ui/QRUnit1.h"
+#include "print/QRUnit1.h"
 
 namespace celmora::cli {
 
@@ -121,18 +121,18 @@ int runPrintPage(CliSession& session, const std::vector<std::string>& args, std:
             // Printing needs the toolkit's font system.
             const auto app = makeGuiApplication();
             auto printer = platform::makePdfPrinter(page.pdf, platform::PaperKind::A4);
-            print::TQRForm1 form(printer->qprinter(), workstation.chart());
+            print::TQRForm1 form(*printer, workstation.chart());
             if (!form.PrintReadingPage(page.nameLine, splitLines(body))) {
                 throw platform::CommandError("ファイル「" + page.pdf + "」に書き出せませんでした。");
             }
             result["pdf"] = page.pdf;
             result["pages"] = form.printedPageLabels().size();
             nlohmann::ordered_json labels = nlohmann::ordered_json::array();
-            for (const QString& label : form.printedPageLabels()) labels.push_back(label.toStdString());
+            for (const std::string& label : form.printedPageLabels()) labels.push_back(label);
             result["pageLabels"] = labels;
-            result["QRname"] = form.QRname().toStdString();
-            result["QRbirth"] = form.QRbirth().toStdString();
-            result["QRLogo"] = form.QRLogo().toStdString();
+            result["QRname"] = form.QRname();
+            result["QRbirth"] = form.QRbirth();
+            result["QRLogo"] = form.QRLogo();
         }
     });
     report.addOutcome();
