@@ -15,6 +15,7 @@
 
 #include "core/BoundedInt.h"
 #include "core/SevenGovernorsArea.h"
+#include "core/SignIndex.h"
 #include "platform/Checked.h"
 
 #include <string>
@@ -79,21 +80,21 @@ struct ChartRecord {
 
     // Natal house cusps, houses 1..12.
     Array<std::string, 12> houseSignName;
-    Array<int, 12> houseSign;            // 1..12
+    Array<SignIndex, 12> houseSign;
     Array<std::string, 12> houseDegText;  // degree text
     Array<double, 12> houseDegReal;       // Kakudo2Real of houseDegText
-    Array<int, 12> wholeSignHouse;        // sign of house k, one sign per house from the Ascendant's
+    Array<SignIndex, 12> wholeSignHouse;  // sign of house k, one sign per house from the Ascendant's
 
     // Current-residence angles: only houses 1 (ASC) and 10 (MC) are ever filled; all
     // twelve are cleared by every Diagnose run.
     Array<std::string, 12> nowHouseSignName;
-    Array<int, 12> nowHouseSign;
+    Array<SignIndex, 12> nowHouseSign;
     Array<std::string, 12> nowHouseDegText;
     Array<double, 12> nowHouseDegReal;
 
     // Natal points 1..13 (ASC and MC copied from houses 1 and 10).
     Array<std::string, 13> pointSignName;
-    Array<int, 13> pointSign;             // 1..12
+    Array<SignIndex, 13> pointSign;
     Array<std::string, 13> pointDegText;  // d.mm
     Array<int, 13> pointDeg;              // 0..30, degrees rounded by the minutes
     Array<double, 13> pointDegReal;       // Kakudo2Real of pointDegText
@@ -104,14 +105,14 @@ struct ChartRecord {
     Array2D<double, 9, 13> harmonicDegree;     // Kakudo2Real of harmonicDegreeText
     Array2D<int, 9, 13> harmonicWholeDegree;   // DDHHStr2Int of harmonicDegreeText
     Array2D<std::string, 9, 13> harmonicDegreeText;
-    Array2D<int, 9, 13> harmonicSign;          // 1..12
+    Array2D<SignIndex, 9, 13> harmonicSign;
     // Per harmonic 0..9, bodies 1..10 per quality (cardinal, fixed, mutable, other);
     // row 0 is the sum of rows 2..9.
     platform::Array2<int, 0, 9, 1, 4> harmonicQuality;
     Array2D<int, 9, 14> harmonicSignCount;     // per sign 1..12, odd signs 13, even signs 14
     Array<double, 10> divisionConstant;        // harmonicLongitude[1][k] / 360 + 1
     Array2D<double, 10, 13> dividedLongitude;  // 0 <= value < 360
-    Array2D<int, 10, 13> dividedSign;          // 1..12
+    Array2D<SignIndex, 10, 13> dividedSign;
     Array2D<int, 10, 13> dividedWholeDegree;   // 0..29
     Array2D<std::string, 10, 13> dividedDegreeText;
     Array2D<int, 10, 14> dividedSignCount;

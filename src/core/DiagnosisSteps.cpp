@@ -41,7 +41,7 @@ void ResetChart(Tmandata& mandata, const std::string& area1)
     chart.earlyCount = 0;
     chart.lateCount = 0;
     chart.nowHouseSignName.fill("");
-    chart.nowHouseSign.fill(0);
+    chart.nowHouseSign.fill(SignIndex());
     chart.nowHouseDegText.fill("");
     chart.nowHouseDegReal.fill(0.0);
     chart.risingBodies.fill("");

@@ -26,18 +26,18 @@ const std::string& signName(int sign)
     return signNameTable()[sign];
 }
 
-int seiza2id(std::string_view name)
+SignIndex seiza2id(std::string_view name)
 {
     for (int i = 1; i <= 12; ++i) {
-        if (signNames[static_cast<std::size_t>(i - 1)] == name) return i;
+        if (signNames[static_cast<std::size_t>(i - 1)] == name) return SignIndex(i);
     }
     throw platform::CommandError("seiza2id error : " + std::string(name));
 }
 
-int OppositeSign(int sign)
+SignIndex OppositeSign(int sign)
 {
     platform::checkedRange(sign, 1, 12, "星座番号");
-    return sign + 6 <= 12 ? sign + 6 : sign - 6;
+    return SignIndex(sign + 6 <= 12 ? sign + 6 : sign - 6);
 }
 
 const std::string& OppositeSignName(std::string_view name)

@@ -6,6 +6,8 @@
 // Sign index 1..12 counts from Aries; the short names below are the keys used in
 // the ephemeris, house and text tables (a heading appends "座").
 
+#include "core/SignIndex.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -21,10 +23,10 @@ const std::string& signName(int sign);
 // Sign index 1..12 of a short sign name (exact text comparison).
 // A name that is not one of the twelve throws CommandError "seiza2id error : " + name:
 // the event boundary shows it and the command that asked ends there.
-int seiza2id(std::string_view name);
+SignIndex seiza2id(std::string_view name);
 
 // The sign opposite: index + 6 when that is at most 12, otherwise index - 6.
-int OppositeSign(int sign);
+SignIndex OppositeSign(int sign);
 
 // Name of OppositeSign(seiza2id(name)).
 const std::string& OppositeSignName(std::string_view name);

@@ -121,7 +121,7 @@ bool Tsitukofrm::FindHouseCusps(std::string_view t, ChartRecord& record)
     record.wholeSignHouse[1] = record.houseSign[1];
     for (int k = 2; k <= 12; ++k) {
         const int sign = record.wholeSignHouse[1] + k - 1;
-        record.wholeSignHouse[k] = sign > 12 ? sign - 12 : sign;
+        record.wholeSignHouse[k] = SignIndex(sign > 12 ? sign - 12 : sign);
     }
     return true;
 }

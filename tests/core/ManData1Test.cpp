@@ -38,7 +38,7 @@ TEST(ChartRecord, BirthFieldsKeepTheirRange)
     EXPECT_THROW(chart.minute = -1, platform::RangeError);
     EXPECT_THROW(chart.day = 32, platform::RangeError);
     EXPECT_EQ(chart.month + chart.day, 43);
-    EXPECT_THROW(chart.pointSign[14] = 1, platform::RangeError);
+    EXPECT_THROW(chart.pointSign[14] = SignIndex(1), platform::RangeError);
     EXPECT_THROW(chart.harmonicQuality[10][1] = 1, platform::RangeError);
 }
 

@@ -49,11 +49,11 @@ protected:
         testing::writeYearTable(*env.tables, env.services.dirs.ephemerisDir(), 1980, {day, next});
 
         main.houseSignName[1] = "獅子";
-        main.houseSign[1] = 5;
+        main.houseSign[1] = core::SignIndex(5);
         main.houseDegText[1] = "15.33";
         main.houseDegReal[1] = 15.5;
         main.houseSignName[10] = "牡牛";
-        main.houseSign[10] = 2;
+        main.houseSign[10] = core::SignIndex(2);
         main.houseDegText[10] = "3.09";
         main.houseDegReal[10] = 3.2;
     }

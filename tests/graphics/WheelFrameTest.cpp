@@ -137,7 +137,7 @@ TEST(WheelFrame, BodyPastTheEndOfTheCircleIsReduced)
     // Sectors starting at 172 + 30k put 水瓶 (sector 7) at 352: 352 + 14 -> 6.
     core::ChartRecord chart = testing::workedChart();
     chart.houseDegReal[1] = 8.0;
-    chart.pointSign[2] = 11;
+    chart.pointSign[2] = core::SignIndex(11);
     chart.pointDeg[2] = 14;
     chart.pointDegReal[2] = 14.5;
     WheelFrame frame;
@@ -161,9 +161,9 @@ TEST(WheelFrame, MissingAriesAndMissingMansionAreToldAndTheRestGoesOn)
 {
     core::ChartRecord chart = testing::workedChart();
     // No sector holds Aries any more (sector 9 and the points in it become 牡牛).
-    chart.wholeSignHouse[9] = 2;
-    chart.houseSign[9] = 2;
-    chart.pointSign[3] = 2;
+    chart.wholeSignHouse[9] = core::SignIndex(2);
+    chart.houseSign[9] = core::SignIndex(2);
+    chart.pointSign[3] = core::SignIndex(2);
     WheelFrame frame;
     platform::RecordingMessages messages;
     chart.moonMansion = 7;

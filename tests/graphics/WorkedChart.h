@@ -49,7 +49,7 @@ inline void setHouses(core::ChartRecord& c, const core::TDatacalc1& calc, const 
     for (int i = 1; i <= 12; ++i) setHouse(c, calc, i, cusps[i - 1]);
     for (int k = 1; k <= 12; ++k) {
         const int s = c.houseSign[1] + k - 1;
-        c.wholeSignHouse[k] = s > 12 ? s - 12 : s;
+        c.wholeSignHouse[k] = core::SignIndex(s > 12 ? s - 12 : s);
     }
     for (auto [b, h] : {std::pair{12, 1}, std::pair{13, 10}}) {
         c.pointSignName[b] = c.houseSignName[h];

@@ -198,6 +198,36 @@ private slots:
         QVERIFY(messages->list.empty());
     }
 
+    // A second list from elsewhere is refused: the first stays open and chosen.
+    void refusedListSwitchKeepsTheOpenList()
+    {
+        engine->create("/jinmei", PersonTable::tableName(PersonList::Second),
+                       platform::TableDef{{{"Code", platform::FieldType::Text, 8, false}}, 0});
+        records::PersonListSwitch jbox(*persons, *messages);
+        QTest::mouseClick(jbox.item(1), Qt::LeftButton);
+        QCOMPARE(messages->texts(),
+                 std::vector<std::string>{
+                     "テーブル「人名2DB」にフィールド「No」がありません。人名テーブルのファイルではありません。"});
+        QCOMPARE(persons->list(), PersonList::First);
+        QVERIFY(jbox.item(0)->isChecked());
+        QVERIFY(!jbox.item(1)->isChecked());
+        QTest::mouseClick(panel->button("gosaki"), Qt::LeftButton);
+        QCOMPARE(boxes->boxes.NameDB->text(), QString("Abe"));
+    }
+
+    // A value the table refuses keeps the cursor on its row, and the grid goes back there.
+    void refusedValueKeepsTheGridOnItsRow()
+    {
+        persons->setField(fields::year, "19600");  // the field holds 4 characters
+        QTableView* grid = panel->search()->grid();
+        grid->setCurrentIndex(grid->model()->index(2, 0));
+        QCOMPARE(messages->list.size(), std::size_t{1});
+        QCOMPARE(messages->list[0].kind, platform::MessageKind::Error);
+        QCOMPARE(persons->currentRow(), 0);
+        QCOMPARE(grid->currentIndex().row(), 0);
+        QCOMPARE(boxes->boxes.NameDB->text(), QString("Suzuki"));
+    }
+
     void sortScreenReordersAndKeepsTheCurrentRow()
     {
         records::Tsortfrm& sort = panel->sortScreen();

@@ -3,6 +3,11 @@
 
 // The main window shell: captions, start-up, the result-page guard and era years.
 
+#include <QComboBox>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
 #include "app/Workstation.h"
 #include "core/ChartRecord.h"
 #include "platform/Clock.h"
@@ -12,11 +17,6 @@
 #include "platform/Table.h"
 #include "support/TestServices.h"
 #include "ui/InpUnit.h"
-
-#include <QComboBox>
-#include <QTabWidget>
-#include <QTemporaryDir>
-#include <QTest>
 
 using namespace celmora;
 
@@ -45,9 +45,9 @@ private slots:
         app::Workstation ws(f.env.services);
         ui::Tinpfrm w(ws.chartCore());
         QCOMPARE(w.windowTitle(), QString("Celmora Pro2021"));
-        const QStringList expected = {"データ入力", "出生図詳細", "大分類１", "大分類２", "本質診断", "知情意診断",
-                                      "ビジネス診断", "AI(人工知能)診断", "複合アスペクト", "未来予知", "相性診断",
-                                      "中国七政占術", "よくある質問と回答"};
+        const QStringList expected = {"データ入力", "出生図詳細",   "大分類１",          "大分類２",       "本質診断",
+                                      "知情意診断", "ビジネス診断", "AI(人工知能)診断",  "複合アスペクト", "未来予知",
+                                      "相性診断",   "中国七政占術", "よくある質問と回答"};
         QStringList captions;
         for (int i = 0; i < w.pageControl()->count(); ++i) captions << w.pageControl()->tabText(i);
         QCOMPARE(captions, expected);
@@ -92,10 +92,12 @@ private slots:
         QTest::addColumn<QString>("check");
         QTest::addColumn<QString>("expected");
         // 2026/12/06 is a Sunday.
+        // clang-format off
         QTest::newRow("Sunday") << 6 << "True" << "WAV01.WAV";
         QTest::newRow("Wednesday") << 9 << "True" << "WAV04.WAV";
         QTest::newRow("Saturday") << 12 << "True" << "WAV03.WAV";
         QTest::newRow("switched off") << 9 << "False" << "";
+        // clang-format on
     }
     void startupChimeByWeekday()
     {
@@ -134,10 +136,12 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("expected");
+        // clang-format off
         QTest::newRow("Showa") << "S34" << "1959";
         QTest::newRow("Heisei lower case") << "h1" << "1989";
         QTest::newRow("Reiwa") << "R2" << "2020";
         QTest::newRow("western year stays") << "1959" << "1959";
+        // clang-format on
     }
     void eraYearOnF1()
     {
@@ -149,6 +153,20 @@ private slots:
         w.birthBoxes().yyComboBox->setCurrentText(typed);
         w.yyComboBoxKeyUp(Qt::Key_F1);
         QCOMPARE(w.birthBoxes().yyComboBox->currentText(), expected);
+    }
+
+    // F1 on an empty year box is reported by the window; the box stays empty.
+    void eraYearOnF1InAnEmptyBoxIsReported()
+    {
+        Fixture f;
+        app::Workstation ws(f.env.services);
+        ui::Tinpfrm w(ws.chartCore());
+        f.env.messages.list.clear();
+        QComboBox* year = w.birthBoxes().yyComboBox;
+        year->setCurrentText("");
+        QTest::keyRelease(year, Qt::Key_F1);
+        QCOMPARE(f.env.messages.texts(), std::vector<std::string>{"年度が入力されていません。"});
+        QCOMPARE(year->currentText(), QString());
     }
 
     // The conversion is hooked to the year box's key release: F1 released on the box
