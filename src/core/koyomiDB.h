@@ -41,7 +41,8 @@ inline constexpr const char* moon12Deg = "RAD月1";
 inline constexpr const char* nodeSign = "WINドラ";
 inline constexpr const char* nodeDeg = "RADドラ";
 // Mercury .. Pluto, points 3..10: "WIN" + name and "RAD" + name.
-inline constexpr const char* planetFieldNames[] = {"水星", "金星", "火星", "木星", "土星", "天王星", "海王星", "冥王星"};
+inline constexpr const char* planetFieldNames[] = {"水星", "金星",   "火星",   "木星",
+                                                   "土星", "天王星", "海王星", "冥王星"};
 }  // namespace ephemeris
 
 // The Sun's hour correction in minutes of arc: hour * 2.5 rounded half to even

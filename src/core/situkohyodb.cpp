@@ -29,8 +29,8 @@ struct CuspField {
     int opposite;
 };
 constexpr CuspField cuspFields[] = {
-    {1, "HA01S", "HA01", 7},   {2, "HA02S", "HA02", 8},   {3, "HA03S", "HA03", 9},
-    {10, "HA10S", "HA10", 4},  {11, "HA11S", "HA11", 5},  {12, "HA12S", "HA12", 6},
+    {1, "HA01S", "HA01", 7},  {2, "HA02S", "HA02", 8},  {3, "HA03S", "HA03", 9},
+    {10, "HA10S", "HA10", 4}, {11, "HA11S", "HA11", 5}, {12, "HA12S", "HA12", 6},
 };
 
 }  // namespace
@@ -77,7 +77,8 @@ bool Tsitukofrm::selectTable(int houseTableNo)
         table->selectIndex(houses::keyIndex);
         table_ = std::move(table);
     } catch (const platform::TableError&) {
-        messages_.error("室項表「" + tableFileName(houseTableNo) + "」（フォルダ「" + folder_ + "」）を読み込めません。");
+        messages_.error("室項表「" + tableFileName(houseTableNo) + "」（フォルダ「" + folder_ +
+                        "」）を読み込めません。");
         return false;
     }
     current_ = houseTableNo;

@@ -2,12 +2,13 @@
 // Copyright (C) 2026 Celmora developers
 #include "platform/ProgramDir.h"
 
-#include <cstdlib>
-#include <filesystem>
 #include <pwd.h>
 #include <stdlib.h>
-#include <system_error>
 #include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
 
 namespace celmora::platform {
 
@@ -100,15 +101,42 @@ std::string ProgramDir::executableDir()
     return exe.parent_path().string();
 }
 
-std::string ProgramDir::ephemerisDir() const { return join(root_, "db"); }
-std::string ProgramDir::houseTableDir() const { return join(root_, "precidus"); }
-std::string ProgramDir::personDir() const { return join(writable_, personFolder); }
-std::string ProgramDir::textDir() const { return join(root_, "bunsyodb"); }
-std::string ProgramDir::iconDir() const { return join(root_, "icon"); }
-std::string ProgramDir::signPictureDir() const { return join(root_, "bmp"); }
-std::string ProgramDir::signSymbolDir() const { return join(root_, "bmp2"); }
-std::string ProgramDir::soundFile(const std::string& fileName) const { return join(root_, fileName); }
-std::string ProgramDir::settingsFile() const { return join(writable_, settingsFileName); }
+std::string ProgramDir::ephemerisDir() const
+{
+    return join(root_, "db");
+}
+std::string ProgramDir::houseTableDir() const
+{
+    return join(root_, "precidus");
+}
+std::string ProgramDir::personDir() const
+{
+    return join(writable_, personFolder);
+}
+std::string ProgramDir::textDir() const
+{
+    return join(root_, "bunsyodb");
+}
+std::string ProgramDir::iconDir() const
+{
+    return join(root_, "icon");
+}
+std::string ProgramDir::signPictureDir() const
+{
+    return join(root_, "bmp");
+}
+std::string ProgramDir::signSymbolDir() const
+{
+    return join(root_, "bmp2");
+}
+std::string ProgramDir::soundFile(const std::string& fileName) const
+{
+    return join(root_, fileName);
+}
+std::string ProgramDir::settingsFile() const
+{
+    return join(writable_, settingsFileName);
+}
 
 // The temporary rich-text files of the reading documents live beside the program when
 // it is writable (as before), otherwise in a "tmp" folder of the user data folder.
@@ -121,6 +149,9 @@ std::string ProgramDir::tempDir() const
     return temp;
 }
 
-std::string ProgramDir::file(const std::string& relative) const { return join(root_, relative); }
+std::string ProgramDir::file(const std::string& relative) const
+{
+    return join(root_, relative);
+}
 
 }  // namespace celmora::platform

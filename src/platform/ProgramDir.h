@@ -41,17 +41,17 @@ public:
     const std::string& root() const { return root_; }
     const std::string& writableRoot() const { return writable_; }
 
-    std::string ephemerisDir() const;    // "db"
-    std::string houseTableDir() const;   // "precidus"
-    std::string personDir() const;       // "jinmei" (writable)
-    std::string textDir() const;         // "bunsyodb"
-    std::string iconDir() const;         // "icon"
-    std::string signPictureDir() const;  // "bmp"
-    std::string signSymbolDir() const;   // "bmp2"
+    std::string ephemerisDir() const;                          // "db"
+    std::string houseTableDir() const;                         // "precidus"
+    std::string personDir() const;                             // "jinmei" (writable)
+    std::string textDir() const;                               // "bunsyodb"
+    std::string iconDir() const;                               // "icon"
+    std::string signPictureDir() const;                        // "bmp"
+    std::string signSymbolDir() const;                         // "bmp2"
     std::string soundFile(const std::string& fileName) const;  // beside the program
-    std::string settingsFile() const;    // celmora.ini (writable)
-    std::string tempDir() const;         // writable
-    std::string file(const std::string& relative) const;  // root + "/" + relative
+    std::string settingsFile() const;                          // celmora.ini (writable)
+    std::string tempDir() const;                               // writable
+    std::string file(const std::string& relative) const;       // root + "/" + relative
 
 private:
     std::string root_;

@@ -19,12 +19,9 @@
 // an edit of a field of the selected order, after a change of order, and whenever
 // PRAGMA data_version reports a commit by another connection (another table object
 // or another process). Lookups run as SQL on the index and then locate the rowid.
-#include "platform/Checked.h"
-#include "platform/Errors.h"
-#include "platform/Table.h"
-#include "platform/Utf8.h"
-
 #include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
@@ -35,10 +32,13 @@
 #include <map>
 #include <memory>
 #include <stdexcept>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <unordered_map>
 #include <variant>
+
+#include "platform/Checked.h"
+#include "platform/Errors.h"
+#include "platform/Table.h"
+#include "platform/Utf8.h"
 
 namespace celmora::platform {
 
@@ -61,8 +61,7 @@ constexpr const char* createIndexes =
     "CREATE TABLE celmora_indexes(name TEXT PRIMARY KEY COLLATE NOCASE, field TEXT NOT NULL)";
 constexpr const char* insertField =
     "INSERT INTO celmora_fields(position, name, type, size, required) VALUES(?1, ?2, ?3, ?4, ?5)";
-constexpr const char* selectFields =
-    "SELECT name, type, size, required FROM celmora_fields ORDER BY position";
+constexpr const char* selectFields = "SELECT name, type, size, required FROM celmora_fields ORDER BY position";
 constexpr const char* selectMeta = "SELECT value FROM celmora_meta WHERE key = ?1";
 constexpr const char* upsertMeta =
     "INSERT INTO celmora_meta(key, value) VALUES(?1, ?2) ON CONFLICT(key) DO UPDATE SET value = excluded.value";
@@ -88,30 +87,38 @@ std::string identifier(std::string_view identifier)
     return out + "\"";
 }
 
-char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char asciiLower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool sameAsciiNoCase(std::string_view a, std::string_view b)
 {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return asciiLower(x) == asciiLower(y);
-           });
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return asciiLower(x) == asciiLower(y); });
 }
 
 const char* typeName(FieldType type)
 {
     switch (type) {
-    case FieldType::Text: return "Text";
-    case FieldType::Integer: return "Integer";
-    case FieldType::SmallInt: return "SmallInt";
-    case FieldType::AutoInc: return "AutoInc";
-    case FieldType::Memo: return "Memo";
+        case FieldType::Text:
+            return "Text";
+        case FieldType::Integer:
+            return "Integer";
+        case FieldType::SmallInt:
+            return "SmallInt";
+        case FieldType::AutoInc:
+            return "AutoInc";
+        case FieldType::Memo:
+            return "Memo";
     }
     return "Text";
 }
 
 std::optional<FieldType> parseTypeName(std::string_view name)
 {
-    for (FieldType t : {FieldType::Text, FieldType::Integer, FieldType::SmallInt, FieldType::AutoInc, FieldType::Memo}) {
+    for (FieldType t :
+         {FieldType::Text, FieldType::Integer, FieldType::SmallInt, FieldType::AutoInc, FieldType::Memo}) {
         if (name == typeName(t)) return t;
     }
     return std::nullopt;
@@ -212,20 +219,21 @@ struct Context {
         const int primary = rc & 0xFF;
         const std::string t = "テーブル「" + name + "」";
         switch (primary) {
-        case SQLITE_BUSY:
-        case SQLITE_LOCKED:
-            throw TableError(t + "は他のプログラムが使用中です。しばらくしてからもう一度お試しください。");
-        case SQLITE_CORRUPT:
-        case SQLITE_NOTADB:
-            throw TableError(t + "のファイルが壊れているか、テーブルのファイルではありません（フォルダ「" + folder +
-                             "」）。");
-        case SQLITE_FULL:
-            throw TableError("ディスクの空きが足りないため、" + t + "に書き込めません。");
-        case SQLITE_READONLY:
-            throw TableError(t + "は読み取り専用のため、書き込めません。");
-        case SQLITE_CANTOPEN:
-            throw TableError(t + "をフォルダ「" + folder + "」で開けません。");
-        default: break;
+            case SQLITE_BUSY:
+            case SQLITE_LOCKED:
+                throw TableError(t + "は他のプログラムが使用中です。しばらくしてからもう一度お試しください。");
+            case SQLITE_CORRUPT:
+            case SQLITE_NOTADB:
+                throw TableError(t + "のファイルが壊れているか、テーブルのファイルではありません（フォルダ「" + folder +
+                                 "」）。");
+            case SQLITE_FULL:
+                throw TableError("ディスクの空きが足りないため、" + t + "に書き込めません。");
+            case SQLITE_READONLY:
+                throw TableError(t + "は読み取り専用のため、書き込めません。");
+            case SQLITE_CANTOPEN:
+                throw TableError(t + "をフォルダ「" + folder + "」で開けません。");
+            default:
+                break;
         }
         const std::string detail = db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
         throw TableError(t + "の読み書きに失敗しました（" + detail + "）。");
@@ -290,14 +298,18 @@ public:
     std::string text(int column) const
     {
         const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
-        return p == nullptr ? std::string() : std::string(p, static_cast<std::size_t>(sqlite3_column_bytes(stmt_, column)));
+        return p == nullptr ? std::string()
+                            : std::string(p, static_cast<std::size_t>(sqlite3_column_bytes(stmt_, column)));
     }
     Value value(int column) const
     {
         switch (sqlite3_column_type(stmt_, column)) {
-        case SQLITE_NULL: return std::monostate{};
-        case SQLITE_INTEGER: return integer(column);
-        default: return text(column);
+            case SQLITE_NULL:
+                return std::monostate{};
+            case SQLITE_INTEGER:
+                return integer(column);
+            default:
+                return text(column);
         }
     }
 
@@ -491,7 +503,8 @@ public:
     {
         if (indexName.empty()) throw TableError(tableText() + "のインデックス名が空です。");
         if (hasControlCharacter(indexName)) {
-            throw TableError(tableText() + "のインデックス名「" + shownName(indexName) + "」に使えない文字が含まれています。");
+            throw TableError(tableText() + "のインデックス名「" + shownName(indexName) +
+                             "」に使えない文字が含まれています。");
         }
         const std::size_t f = fieldIndex(field);
         const std::string& fieldName = fields_[f].name;
@@ -653,7 +666,8 @@ public:
             if (j > 0) where += " OR ";
             where += "(";
             for (std::size_t i = 0; i < j; ++i) {
-                where += identifier(fields_[keyFields[i]].name) + " COLLATE NOCASE = ?" + std::to_string(i + 1) + " AND ";
+                where +=
+                    identifier(fields_[keyFields[i]].name) + " COLLATE NOCASE = ?" + std::to_string(i + 1) + " AND ";
             }
             where += identifier(fields_[keyFields[j]].name) + " COLLATE NOCASE " +
                      (j + 1 == keyFields.size() ? ">=" : ">") + " ?" + std::to_string(j + 1) + ")";
@@ -885,10 +899,7 @@ private:
 
     std::string tableText() const { return "テーブル「" + context_.name + "」"; }
 
-    [[noreturn]] void failReadOnly() const
-    {
-        throw TableError(tableText() + "は読み取り専用のため、書き込めません。");
-    }
+    [[noreturn]] void failReadOnly() const { throw TableError(tableText() + "は読み取り専用のため、書き込めません。"); }
 
     Statement& statement(const std::string& text) const
     {
@@ -1166,8 +1177,8 @@ private:
                 }
             }
             if (field.type == FieldType::SmallInt && i != nullptr && (*i < smallIntMin || *i > smallIntMax)) {
-                throw TableError(fieldText(f) + "の値 " + std::to_string(*i) + " が範囲（" + std::to_string(smallIntMin) +
-                                 "～" + std::to_string(smallIntMax) + "）の外です。");
+                throw TableError(fieldText(f) + "の値 " + std::to_string(*i) + " が範囲（" +
+                                 std::to_string(smallIntMin) + "～" + std::to_string(smallIntMax) + "）の外です。");
             }
             if (isIntegerType(field.type) && i != nullptr && (*i < INT_MIN || *i > INT_MAX)) {
                 throw TableError(fieldText(f) + "の値 " + std::to_string(*i) + " が整数の範囲の外です。");
@@ -1233,8 +1244,8 @@ private:
             throw TableError(tableText() + "でキー検索をするには、インデックスを選んでください。");
         }
         if (key.empty() || key.size() > keys.size()) {
-            throw TableError(tableText() + "のキー検索の値の数（" + std::to_string(key.size()) + "）が、インデックスのフィールド数（" +
-                             std::to_string(keys.size()) + "）と合いません。");
+            throw TableError(tableText() + "のキー検索の値の数（" + std::to_string(key.size()) +
+                             "）が、インデックスのフィールド数（" + std::to_string(keys.size()) + "）と合いません。");
         }
         return {keys.begin(), keys.begin() + static_cast<std::ptrdiff_t>(key.size())};
     }
@@ -1265,8 +1276,8 @@ private:
     std::vector<FieldDef> fields_;
     std::size_t primaryKeyFields_ = 0;
 
-    std::string selected_;                     // "" = primary order
-    std::optional<std::size_t> selectedField_;  // field of the selected secondary index
+    std::string selected_;                               // "" = primary order
+    std::optional<std::size_t> selectedField_;           // field of the selected secondary index
     std::map<std::string, std::string> sessionIndexes_;  // read-only tables: name -> field
 
     mutable std::unordered_map<std::string, std::unique_ptr<Statement>> statements_;
@@ -1296,7 +1307,8 @@ void checkDefinition(const std::string& name, const TableDef& def)
     const std::string t = "テーブル「" + name + "」";
     if (def.fields.empty()) throw TableError(t + "の定義にフィールドがありません。");
     if (def.primaryKeyFields < 0 || static_cast<std::size_t>(def.primaryKeyFields) > def.fields.size()) {
-        throw TableError(t + "の主キーのフィールド数（" + std::to_string(def.primaryKeyFields) + "）が正しくありません。");
+        throw TableError(t + "の主キーのフィールド数（" + std::to_string(def.primaryKeyFields) +
+                         "）が正しくありません。");
     }
     for (std::size_t i = 0; i < def.fields.size(); ++i) {
         const FieldDef& f = def.fields[i];
@@ -1313,7 +1325,8 @@ void checkDefinition(const std::string& name, const TableDef& def)
             }
         }
         if (f.type == FieldType::Text && f.size <= 0) {
-            throw TableError(t + "のフィールド「" + f.name + "」の文字数（" + std::to_string(f.size) + "）が正しくありません。");
+            throw TableError(t + "のフィールド「" + f.name + "」の文字数（" + std::to_string(f.size) +
+                             "）が正しくありません。");
         }
         if (f.type == FieldType::Memo && i < static_cast<std::size_t>(def.primaryKeyFields)) {
             throw TableError(t + "のメモフィールド「" + f.name + "」は主キーにできません。");
@@ -1339,7 +1352,8 @@ void createSchema(const Context& context, const TableDef& def)
             if (i > 0) keys += ", ";
             keys += identifier(def.fields[static_cast<std::size_t>(i)].name) + " COLLATE NOCASE";
         }
-        exec(context, ("CREATE UNIQUE INDEX " + std::string(sql::primaryIndexName) + " ON records(" + keys + ")").c_str());
+        exec(context,
+             ("CREATE UNIQUE INDEX " + std::string(sql::primaryIndexName) + " ON records(" + keys + ")").c_str());
     }
     {
         Statement insert(context, sql::insertField);
@@ -1419,7 +1433,8 @@ public:
         std::error_code ec;
         fs::create_directories(normalFolder(folder), ec);
         if (!fs::is_directory(normalFolder(folder), ec)) {
-            throw TableError("テーブル「" + table + "」を作るフォルダ「" + normalFolder(folder) + "」を作成できません。");
+            throw TableError("テーブル「" + table + "」を作るフォルダ「" + normalFolder(folder) +
+                             "」を作成できません。");
         }
         remove(folder, name);
         const std::string path = tablePath(folder, name);
@@ -1448,8 +1463,8 @@ public:
         for (const char* suffix : {"", "-wal", "-shm", "-journal"}) {
             const std::string file = path + suffix;
             if (::unlink(file.c_str()) != 0 && errno != ENOENT) {
-                throw TableError("テーブル「" + tableNameOf(name) + "」のファイルを削除できません（" + std::strerror(errno) +
-                                 "）。");
+                throw TableError("テーブル「" + tableNameOf(name) + "」のファイルを削除できません（" +
+                                 std::strerror(errno) + "）。");
             }
         }
     }
@@ -1500,7 +1515,8 @@ public:
         checkTableName(name);
         const auto it = tables_.find(keyOf(folder, name));
         if (it == tables_.end()) {
-            throw TableError("テーブル「" + tableNameOf(name) + "」がフォルダ「" + normalFolder(folder) + "」にありません。");
+            throw TableError("テーブル「" + tableNameOf(name) + "」がフォルダ「" + normalFolder(folder) +
+                             "」にありません。");
         }
         return std::make_unique<SqliteTable>(connect(it->second.uri, name, folder), tableNameOf(name),
                                              normalFolder(folder));
@@ -1546,8 +1562,8 @@ private:
     Connection connect(const std::string& uri, const std::string& name, const std::string& folder) const
     {
         Connection c;
-        const int rc = sqlite3_open_v2(uri.c_str(), &c.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_URI,
-                                       nullptr);
+        const int rc =
+            sqlite3_open_v2(uri.c_str(), &c.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_URI, nullptr);
         if (rc != SQLITE_OK) {
             closeConnection(c.db);
             Context{tableNameOf(name), normalFolder(folder), nullptr}.fail(rc);

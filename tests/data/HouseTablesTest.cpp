@@ -6,20 +6,19 @@
 // on the sidereal time, the latitude and the obliquity), and all six cusps against
 // swetest for an instant whose local sidereal time is the row's key.
 
-#include "DataTestSupport.h"
-#include "platform/TempDir.h"
-
-#include "platform/Table.h"
-
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <cmath>
 #include <filesystem>
 #include <map>
 #include <numbers>
+#include <ostream>
 #include <sstream>
 #include <vector>
+
+#include "DataTestSupport.h"
+#include "platform/Table.h"
+#include "platform/TempDir.h"
 
 namespace celmora::testing {
 namespace {
@@ -30,8 +29,10 @@ struct City {
 };
 
 // Names the case in test listings instead of dumping its bytes.
-void PrintTo(const City& c, std::ostream* out) { *out << c.table; }
-
+void PrintTo(const City& c, std::ostream* out)
+{
+    *out << c.table;
+}
 
 const std::vector<City> cities = {
     {"Sapporo", 43 + 4 / 60.0}, {"Sendai", 38 + 16 / 60.0}, {"Tokyo", 35 + 41 / 60.0},
@@ -47,7 +48,10 @@ std::unique_ptr<platform::Table> openCity(const std::string& name)
     return engine->open(fixtureDir + "/precidus", name);
 }
 
-double radians(double degrees) { return degrees * std::numbers::pi / 180.0; }
+double radians(double degrees)
+{
+    return degrees * std::numbers::pi / 180.0;
+}
 double degrees(double radians)
 {
     const double d = radians * 180.0 / std::numbers::pi;
@@ -76,8 +80,8 @@ class HouseTables : public ::testing::TestWithParam<City> {};
 TEST_P(HouseTables, LayoutAndOneRowPerSiderealMinute)
 {
     const auto table = openCity(GetParam().table);
-    const std::vector<std::string> expected = {"HHMMSS", "HA01S", "HA01", "HA02S", "HA02", "HA03S", "HA03",
-                                               "HA10S",  "HA10",  "HA11S", "HA11", "HA12S", "HA12"};
+    const std::vector<std::string> expected = {"HHMMSS", "HA01S", "HA01",  "HA02S", "HA02",  "HA03S", "HA03",
+                                               "HA10S",  "HA10",  "HA11S", "HA11",  "HA12S", "HA12"};
     ASSERT_EQ(table->fields().size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(table->fields()[i].name, expected[i]);
     EXPECT_EQ(table->recordCount(), 1440);

@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 // Copyright (C) 2026 Celmora developers
-#include "platform/ProgramDir.h"
-
-#include "TempDir.h"
-
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
+
+#include "TempDir.h"
+#include "platform/ProgramDir.h"
 
 namespace celmora::platform {
 namespace {
@@ -17,7 +16,8 @@ namespace fs = std::filesystem;
 
 TEST(ProgramDirTest, WritableProgramFolderKeepsEverythingBesideTheProgram)
 {
-    const auto dirs = ProgramDir::resolve("/opt/celmora", [](const std::string&) { return true; }, "/home/u/.local/share/celmora");
+    const auto dirs = ProgramDir::resolve(
+        "/opt/celmora", [](const std::string&) { return true; }, "/home/u/.local/share/celmora");
     EXPECT_EQ(dirs.writableRoot(), "/opt/celmora");
     EXPECT_EQ(dirs.personDir(), "/opt/celmora/jinmei");
     EXPECT_EQ(dirs.settingsFile(), "/opt/celmora/celmora.ini");

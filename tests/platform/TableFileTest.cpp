@@ -4,20 +4,19 @@
 // What only the file engine has: durability across a killed process, sharing a file
 // between engines, busy and damaged files, file names; and that the memory engine
 // leaves the disk alone.
-#include "platform/Errors.h"
-#include "platform/Table.h"
-
-#include "TempDir.h"
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <sys/wait.h>
-#include <unistd.h>
+
+#include "TempDir.h"
+#include "platform/Errors.h"
+#include "platform/Table.h"
 
 namespace celmora::platform {
 namespace {

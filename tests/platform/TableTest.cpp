@@ -4,15 +4,14 @@
 // Cursor, order, lookup and editing semantics of the table engine. Every case runs on
 // both engines (files and memory): the memory engine stands in for the file engine
 // in other subsystems' tests, so the two must not drift apart.
-#include "platform/Errors.h"
-#include "platform/Table.h"
-
-#include "TempDir.h"
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <functional>
+
+#include "TempDir.h"
+#include "platform/Errors.h"
+#include "platform/Table.h"
 
 namespace celmora::platform {
 namespace {
@@ -43,8 +42,8 @@ TableDef keyedDef()
 // Two key fields, like the reading-text tables.
 TableDef twoKeyDef()
 {
-    return TableDef{{{"a", FieldType::Text, 4, false}, {"b", FieldType::Text, 4, false}, {"text", FieldType::Text, 20, false}},
-                    2};
+    return TableDef{
+        {{"a", FieldType::Text, 4, false}, {"b", FieldType::Text, 4, false}, {"text", FieldType::Text, 20, false}}, 2};
 }
 
 void addRow(Table& t, const std::vector<std::pair<std::string, std::string>>& values)
@@ -86,7 +85,10 @@ protected:
     {
     }
 
-    std::unique_ptr<Table> create(const std::string& name, const TableDef& def) { return engine->create(folder, name, def); }
+    std::unique_ptr<Table> create(const std::string& name, const TableDef& def)
+    {
+        return engine->create(folder, name, def);
+    }
     std::unique_ptr<Table> reopen(std::unique_ptr<Table>& t)
     {
         const std::string name = t->name();
@@ -157,7 +159,8 @@ TEST_P(TableTest, SecondaryIndexOrdersByFieldThenInsertionAndKeepsTheCurrentRow)
     EXPECT_EQ(t->recordNumber(), 3);
 
     EXPECT_EQ(column(*t, "氏名"), (std::vector<std::string>{"alice", "ALICE2", "Bob", "佐藤", "佐藤"}));
-    EXPECT_EQ(column(*t, "No"), (std::vector<std::string>{"2", "5", "3", "1", "4"})) << "equal names stay in entry order";
+    EXPECT_EQ(column(*t, "No"), (std::vector<std::string>{"2", "5", "3", "1", "4"}))
+        << "equal names stay in entry order";
 
     EXPECT_TRUE(t->findKey({"BOB"}));
     EXPECT_EQ(t->text("No"), "3");
@@ -445,7 +448,8 @@ TEST_P(TableTest, BulkInsertWritesRowsInOneGo)
                                       {"n", FieldType::SmallInt, 0, false}},
                                      1});
     std::vector<std::vector<std::string>> rows;
-    for (int day = 366; day >= 1; --day) rows.push_back({"1950/" + std::to_string(1000 + day), "牡羊", std::to_string(day)});
+    for (int day = 366; day >= 1; --day)
+        rows.push_back({"1950/" + std::to_string(1000 + day), "牡羊", std::to_string(day)});
     bulkInsert(*t, rows);
     EXPECT_EQ(t->recordCount(), 366);
     ASSERT_TRUE(t->findKey({"1950/1200"}));

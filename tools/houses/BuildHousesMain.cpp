@@ -5,15 +5,14 @@
 //
 // Writes the six city tables OUTPUT_FOLDER/<city>.db (1440 rows each).
 
-#include "HouseTableRows.h"
-#include "TableFiles.h"
-
-#include "platform/Table.h"
-
 #include <swephexp.h>
 
 #include <cstdio>
 #include <exception>
+
+#include "HouseTableRows.h"
+#include "TableFiles.h"
+#include "platform/Table.h"
 
 int main(int argc, char** argv)
 {

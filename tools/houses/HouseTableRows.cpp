@@ -2,12 +2,12 @@
 // Copyright (C) 2026 Celmora developers
 #include "HouseTableRows.h"
 
-#include "ZodiacText.h"
-
 #include <swephexp.h>
 
 #include <cstdio>
 #include <stdexcept>
+
+#include "ZodiacText.h"
 
 namespace celmora::datagen {
 

@@ -11,11 +11,11 @@
 // is the mean value of the epoch J2000.0: over 1900..2200 the true obliquity stays
 // within 2′ of it, small against the 15′ of arc that one row advances the meridian.
 
-#include "platform/Table.h"
-
 #include <array>
 #include <string>
 #include <vector>
+
+#include "platform/Table.h"
 
 namespace celmora::datagen {
 
