@@ -89,6 +89,8 @@ private:
     const TDatacalc1& datacalc_;
     const ChartRecord& mainChart_;
     std::string folder_;
+    // Installed data (the program folder's tables) is opened read-only: never written.
+    bool installed_;
     std::unique_ptr<platform::Table> table_;
     int openYear_ = 0;
     bool reopenEveryCall_ = false;

@@ -39,7 +39,8 @@ Tsitukofrm::Tsitukofrm(const platform::Services& services, const TDatacalc1& dat
     : engine_(*services.tables),
       messages_(*services.messages),
       datacalc_(datacalc),
-      folder_(services.dirs.houseTableDir())
+      folder_(services.dirs.houseTableDir()),
+      installed_(services.dirs.isInstalledData(folder_))
 {
 }
 
@@ -72,7 +73,9 @@ bool Tsitukofrm::selectTable(int houseTableNo)
         return false;
     }
     try {
-        auto table = engine_.open(folder_, name);
+        auto table = installed_ ? engine_.openReadOnly(folder_, name) : engine_.open(folder_, name);
+        // The house-table builder stores this index in the file; on a read-only table
+        // without it (an older file) the engine keeps the order in memory instead.
         table->addIndex(houses::keyIndex, houses::keyField);
         table->selectIndex(houses::keyIndex);
         table_ = std::move(table);

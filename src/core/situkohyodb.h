@@ -87,6 +87,8 @@ private:
     platform::Messages& messages_;
     const TDatacalc1& datacalc_;
     std::string folder_;
+    // Installed data (the program folder's tables) is opened read-only: never written.
+    bool installed_;
     std::unique_ptr<platform::Table> table_;
     int current_ = -1;
     bool reopenEveryCall_ = false;

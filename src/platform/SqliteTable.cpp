@@ -19,6 +19,10 @@
 // an edit of a field of the selected order, after a change of order, and whenever
 // PRAGMA data_version reports a commit by another connection (another table object
 // or another process). Lookups run as SQL on the index and then locate the rowid.
+//
+// Read-only tables (installed data, or a file this process may not write) are opened
+// "immutable": no lock, no side file, and the table object refuses every write; an
+// index asked for that the file lacks is kept in memory (see addIndex).
 #include <sqlite3.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -318,6 +322,17 @@ private:
     sqlite3_stmt* stmt_ = nullptr;
 };
 
+std::string textOf(sqlite3* db, const char* query)
+{
+    sqlite3_stmt* s = nullptr;
+    std::string out;
+    if (sqlite3_prepare_v2(db, query, -1, &s, nullptr) == SQLITE_OK && sqlite3_step(s) == SQLITE_ROW) {
+        if (const auto* p = sqlite3_column_text(s, 0)) out = reinterpret_cast<const char*>(p);
+    }
+    sqlite3_finalize(s);
+    return out;
+}
+
 void exec(const Context& context, const char* text)
 {
     const int rc = sqlite3_exec(context.db, text, nullptr, nullptr, nullptr);
@@ -426,17 +441,12 @@ public:
     }
 
     // Closes the idle connections to `path` ("" for all), before the file goes.
-    void purge(const std::string& path)
-    {
-        for (auto it = idle_.begin(); it != idle_.end();) {
-            if (path.empty() || it->path == path) {
-                closeConnection(it->db);
-                it = idle_.erase(it);
-            } else {
-                ++it;
-            }
-        }
-    }
+    void purge(const std::string& path) { purgeWhere(path, false); }
+
+    // Closes the idle read-only connections to `path`, before it is opened for writing:
+    // a read-only connection never looks for changes (see openReadOnly), so after a
+    // write in this process it would serve the old rows.
+    void purgeReadOnly(const std::string& path) { purgeWhere(path, true); }
 
 private:
     static constexpr std::size_t capacity = 16;
@@ -447,6 +457,18 @@ private:
         FileIdentity file;
         sqlite3* db;
     };
+
+    void purgeWhere(const std::string& path, bool readOnlyOnly)
+    {
+        for (auto it = idle_.begin(); it != idle_.end();) {
+            if ((path.empty() || it->path == path) && (!readOnlyOnly || it->readOnly)) {
+                closeConnection(it->db);
+                it = idle_.erase(it);
+            } else {
+                ++it;
+            }
+        }
+    }
 
     std::vector<Idle> idle_;
 };
@@ -509,18 +531,24 @@ public:
         const std::size_t f = fieldIndex(field);
         const std::string& fieldName = fields_[f].name;
 
+        if (readOnly_) {
+            // Nothing is written: the index the data builder stored is used as it is;
+            // any other order is kept by this table object only (ORDER BY without a
+            // stored index: a sort, fine for the table sizes here).
+            std::erase_if(sessionIndexes_, [&](const auto& entry) { return sameAsciiNoCase(entry.first, indexName); });
+            if (auto stored = storedIndex(indexName); !stored || stored->second != fieldName) {
+                sessionIndexes_[indexName] = fieldName;
+            }
+            if (sameAsciiNoCase(selected_, indexName)) {
+                selectedField_ = f;
+                invalidateOrder();
+            }
+            return;
+        }
         // Re-creating an index with the same definition would build the same b-tree
         // again; the screens add their indexes on every opening, so skip that work.
         if (auto existing = storedIndex(indexName); existing && existing->second == fieldName) {
-            if (readOnly_ || sqliteIndexExists(existing->first)) return;
-        }
-        if (readOnly_) {
-            // An installed, read-only table gets the order for this session only
-            // (ORDER BY without a stored index: a sort, fine for the table sizes here).
-            std::erase_if(sessionIndexes_, [&](const auto& entry) { return sameAsciiNoCase(entry.first, indexName); });
-            sessionIndexes_[indexName] = fieldName;
-            if (sameAsciiNoCase(selected_, indexName)) invalidateOrder();
-            return;
+            if (sqliteIndexExists(existing->first)) return;
         }
         leaveEditing();
         Transaction tx(context_);
@@ -894,12 +922,32 @@ public:
         eof_ = bof_ = false;
     }
 
+    void sealForInstallation()
+    {
+        leaveEditing();
+        if (readOnly_) failReadOnly();
+        // Leaving WAL checkpoints the log into the file and deletes it; from then on the
+        // file header says "rollback journal", which a reader needs no side file for.
+        // A table of the memory engine has no file and stays as it is.
+        const std::string mode = textOf(context_.db, "PRAGMA journal_mode=DELETE");
+        if (!sameAsciiNoCase(mode, "delete") && !sameAsciiNoCase(mode, "memory")) {
+            // WAL stays while another connection has the file open.
+            throw TableError(tableText() + "のファイルを単独のファイルにまとめられません（ジャーナル「" + mode +
+                             "」のまま）。他のプログラムが使用していないか確認してください。");
+        }
+    }
+
 private:
     enum class Where { First, Last };
 
     std::string tableText() const { return "テーブル「" + context_.name + "」"; }
 
-    [[noreturn]] void failReadOnly() const { throw TableError(tableText() + "は読み取り専用のため、書き込めません。"); }
+    [[noreturn]] void failReadOnly() const
+    {
+        throw TableError(tableText() +
+                         "は読み取り専用のため、書き込めません（プログラムと一緒にインストールされたデータか、"
+                         "書き込めないフォルダにあるテーブルです）。");
+    }
 
     Statement& statement(const std::string& text) const
     {
@@ -1374,17 +1422,6 @@ void createSchema(const Context& context, const TableDef& def)
     tx.commit();
 }
 
-std::string textOf(sqlite3* db, const char* query)
-{
-    sqlite3_stmt* s = nullptr;
-    std::string out;
-    if (sqlite3_prepare_v2(db, query, -1, &s, nullptr) == SQLITE_OK && sqlite3_step(s) == SQLITE_ROW) {
-        if (const auto* p = sqlite3_column_text(s, 0)) out = reinterpret_cast<const char*>(p);
-    }
-    sqlite3_finalize(s);
-    return out;
-}
-
 // ---- the engine on files
 
 class SqliteEngine final : public TableEngine {
@@ -1400,30 +1437,17 @@ public:
 
     std::unique_ptr<Table> open(const std::string& folder, const std::string& name) override
     {
-        checkTableName(name);
-        const std::string table = tableNameOf(name);
+        // A copy in a read-only folder could not take the side files of a writer, so it
+        // is read as installed data.
         const std::string path = tablePath(folder, name);
-        if (!exists(folder, name)) {
-            throw TableError("テーブル「" + table + "」がフォルダ「" + normalFolder(folder) + "」にありません。");
-        }
-        // An installed copy may be read-only; WAL needs to create its side files in
-        // the folder, so such a table is opened as immutable instead.
         const std::string dir = fs::path(path).parent_path().string();
         const bool writable = ::access(path.c_str(), W_OK) == 0 && ::access(dir.c_str(), W_OK) == 0;
-        Connection c{nullptr, !writable, pool_, path, std::nullopt};
-        auto taken = pool_->take(path, c.readOnly);
-        c.db = taken.db;
-        c.file = taken.file;
-        if (c.db == nullptr) {
-            // Identity first, then open: should the file be replaced in between, the
-            // mismatch only costs a pooled connection, never a wrong file.
-            c.file = FileIdentity::of(path);
-            const int rc = writable ? sqlite3_open_v2(path.c_str(), &c.db, SQLITE_OPEN_READWRITE, nullptr)
-                                    : sqlite3_open_v2(("file:" + uriPath(path) + "?immutable=1").c_str(), &c.db,
-                                                      SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
-            configure(c.db, rc, table, folder);
-        }
-        return std::make_unique<SqliteTable>(std::move(c), table, normalFolder(folder));
+        return openFile(folder, name, !writable);
+    }
+
+    std::unique_ptr<Table> openReadOnly(const std::string& folder, const std::string& name) override
+    {
+        return openFile(folder, name, true);
     }
 
     std::unique_ptr<Table> create(const std::string& folder, const std::string& name, const TableDef& def) override
@@ -1470,6 +1494,34 @@ public:
     }
 
 private:
+    std::unique_ptr<Table> openFile(const std::string& folder, const std::string& name, bool readOnly)
+    {
+        checkTableName(name);
+        const std::string table = tableNameOf(name);
+        const std::string path = tablePath(folder, name);
+        if (!exists(folder, name)) {
+            throw TableError("テーブル「" + table + "」がフォルダ「" + normalFolder(folder) + "」にありません。");
+        }
+        if (!readOnly) pool_->purgeReadOnly(path);
+        Connection c{nullptr, readOnly, pool_, path, std::nullopt};
+        auto taken = pool_->take(path, readOnly);
+        c.db = taken.db;
+        c.file = taken.file;
+        if (c.db == nullptr) {
+            // Identity first, then open: should the file be replaced in between, the
+            // mismatch only costs a pooled connection, never a wrong file.
+            c.file = FileIdentity::of(path);
+            // Read-only is "immutable": SQLite then takes no lock and creates no side
+            // file, even for a file in WAL mode (plain mode=ro would create and leave
+            // "-wal" and "-shm" there), and it never looks for changes by others.
+            const int rc = readOnly ? sqlite3_open_v2(("file:" + uriPath(path) + "?mode=ro&immutable=1").c_str(), &c.db,
+                                                      SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr)
+                                    : sqlite3_open_v2(path.c_str(), &c.db, SQLITE_OPEN_READWRITE, nullptr);
+            configure(c.db, rc, table, folder);
+        }
+        return std::make_unique<SqliteTable>(std::move(c), table, normalFolder(folder));
+    }
+
     // Durability: every commit reaches the disk before post() returns (WAL with
     // synchronous=FULL); a locked database is waited for, then reported as busy.
     void configure(sqlite3* db, int rc, const std::string& table, const std::string& folder) const
@@ -1512,14 +1564,12 @@ public:
 
     std::unique_ptr<Table> open(const std::string& folder, const std::string& name) override
     {
-        checkTableName(name);
-        const auto it = tables_.find(keyOf(folder, name));
-        if (it == tables_.end()) {
-            throw TableError("テーブル「" + tableNameOf(name) + "」がフォルダ「" + normalFolder(folder) +
-                             "」にありません。");
-        }
-        return std::make_unique<SqliteTable>(connect(it->second.uri, name, folder), tableNameOf(name),
-                                             normalFolder(folder));
+        return openTable(folder, name, false);
+    }
+
+    std::unique_ptr<Table> openReadOnly(const std::string& folder, const std::string& name) override
+    {
+        return openTable(folder, name, true);
     }
 
     std::unique_ptr<Table> create(const std::string& folder, const std::string& name, const TableDef& def) override
@@ -1553,6 +1603,19 @@ private:
         std::string uri;
         sqlite3* keeper = nullptr;
     };
+
+    std::unique_ptr<Table> openTable(const std::string& folder, const std::string& name, bool readOnly)
+    {
+        checkTableName(name);
+        const auto it = tables_.find(keyOf(folder, name));
+        if (it == tables_.end()) {
+            throw TableError("テーブル「" + tableNameOf(name) + "」がフォルダ「" + normalFolder(folder) +
+                             "」にありません。");
+        }
+        Connection c = connect(it->second.uri, name, folder);
+        c.readOnly = readOnly;  // refused by the table object, exactly as on disk
+        return std::make_unique<SqliteTable>(std::move(c), tableNameOf(name), normalFolder(folder));
+    }
 
     static std::string keyOf(const std::string& folder, const std::string& name)
     {
@@ -1594,6 +1657,12 @@ std::unique_ptr<TableEngine> makeSqliteTableEngine(int busyTimeoutMs)
 std::unique_ptr<TableEngine> makeMemoryTableEngine()
 {
     return std::make_unique<MemoryEngine>();
+}
+
+void sealForInstallation(Table& table)
+{
+    // Another implementation of Table has no file to seal.
+    if (auto* sqlite = dynamic_cast<SqliteTable*>(&table)) sqlite->sealForInstallation();
 }
 
 void bulkInsert(Table& table, const std::vector<std::vector<std::string>>& rows)

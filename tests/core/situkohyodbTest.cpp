@@ -10,6 +10,8 @@
 #include "core/FixtureTables.h"
 #include "core/NowUnit1.h"
 #include "core/situkohyodb.h"
+#include "platform/Errors.h"
+#include "platform/Table.h"
 #include "support/TestServices.h"
 
 namespace celmora::core {
@@ -37,6 +39,19 @@ protected:
 TEST_F(HouseTableTest, StartsOnTokyo)
 {
     EXPECT_EQ(houses.currentTable(), houses::tokyo);
+}
+
+// The house tables are installed data: the component reads them and never writes,
+// not even the index it looks sidereal times up with.
+TEST_F(HouseTableTest, TableIsOpenedReadOnly)
+{
+    ASSERT_NE(houses.table(), nullptr);
+    EXPECT_THROW(houses.table()->edit(), platform::TableError);
+    EXPECT_EQ(env.tables->open(houses.folder(), "Tokyo")->indexNames(), std::vector<std::string>{})
+        << "the index of the lookups was kept in memory, not written into the table";
+    ChartRecord r;
+    EXPECT_TRUE(houses.FindHouseCusps("16.07.00", r));
+    EXPECT_EQ(r.houseSignName[1], "牡羊");
 }
 
 TEST_F(HouseTableTest, CuspsAndTheirOpposites)

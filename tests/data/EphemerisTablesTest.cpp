@@ -25,10 +25,12 @@ namespace {
 
 namespace chr = std::chrono;
 
+// Installed data (the program folder's, or the fixture shared by parallel tests): read
+// as the program reads it, never written.
 std::unique_ptr<platform::Table> openYear(const std::string& folder, int year)
 {
     static auto engine = platform::makeSqliteTableEngine();
-    return engine->open(folder, std::to_string(year));
+    return engine->openReadOnly(folder, std::to_string(year));
 }
 
 std::string dateKey(const chr::year_month_day& d)
@@ -64,7 +66,8 @@ TEST(EphemerisTableLayout, PrimaryIndexRefusesASecondRowForADay)
 {
     TempDir scratch;  // a copy: the fixture stays untouched whatever the engine does
     std::filesystem::copy_file(fixtureDir + "/db/2000.db", scratch / "2000.db");
-    const auto table = openYear(scratch.path(), 2000);
+    const auto engine = platform::makeSqliteTableEngine();
+    const auto table = engine->open(scratch.path(), "2000");  // for writing
     table->append();
     table->setText("YYMMDD", "2000/01/01");
     EXPECT_THROW(table->post(), platform::TableError);

@@ -13,6 +13,8 @@
 #include <filesystem>
 #include <fstream>
 #include <set>
+#include <string>
+#include <vector>
 
 #include "TempDir.h"
 #include "platform/Errors.h"
@@ -289,12 +291,24 @@ TEST_F(TableHostileFileTest, FoldersThatCannotHoldTheTableAreReported)
     EXPECT_FALSE(engine->exists(folder, "dir"));
     EXPECT_THAT(tableErrorOf([&] { engine->open(folder, "dir"); }), HasSubstr("ありません"));
 
-    if (::geteuid() == 0) GTEST_SKIP() << "file permissions do not bind root";
-    fs::create_directories(dir / "locked");
-    fs::permissions(dir / "locked", fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_THAT(tableErrorOf([&] { engine->create(dir / "locked", "t", def); }), HasSubstr("「t」"));
-    EXPECT_THAT(tableErrorOf([&] { engine->create(dir / "locked/sub", "t", def); }), HasSubstr("フォルダ"));
-    EXPECT_TRUE(filesUnder(dir / "locked").empty());
+    // A folder that takes no new file: by its permissions for anyone but root, and
+    // /proc for everyone, root included.
+    std::vector<std::string> closed = {"/proc"};
+    if (::geteuid() != 0) {
+        fs::create_directories(dir / "locked");
+        fs::permissions(dir / "locked", fs::perms::owner_read | fs::perms::owner_exec);
+        closed.push_back(dir / "locked");
+    }
+    for (const std::string& locked : closed) {
+        SCOPED_TRACE(locked);
+        EXPECT_THAT(tableErrorOf([&] { engine->create(locked, "t", def); }), HasSubstr("「t」"));
+        EXPECT_THAT(tableErrorOf([&] { engine->create(locked + "/sub", "t", def); }), HasSubstr("フォルダ"));
+        EXPECT_FALSE(fs::exists(locked + "/t.db"));
+        EXPECT_FALSE(fs::exists(locked + "/sub"));
+    }
+    if (closed.size() > 1) {
+        EXPECT_TRUE(filesUnder(dir / "locked").empty());
+    }
 }
 
 }  // namespace

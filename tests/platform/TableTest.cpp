@@ -483,6 +483,46 @@ TEST_P(TableTest, TwoCursorsOnOneTableSeeEachOthersPosts)
     EXPECT_EQ(writer->text("code"), "a") << "the deleted row's neighbour takes its place";
 }
 
+TEST_P(TableTest, ReadOnlyTableReadsLikeAnyOtherAndRefusesEveryWrite)
+{
+    {
+        auto t = keyed({"c", "a", "b"});  // values 1, 2, 3
+        t->addIndex("BYVALUE", "value");
+    }
+    EXPECT_THAT(tableErrorOf([&] { engine->openReadOnly(folder, "missing"); }), HasSubstr("「missing」"));
+    auto t = engine->openReadOnly(folder, "keyed");
+    EXPECT_EQ(column(*t, "code"), (std::vector<std::string>{"a", "b", "c"}));
+    ASSERT_TRUE(t->findNearest({"B"}));
+    EXPECT_EQ(t->text("code"), "b");
+
+    // The stored index as it is; a new one, or a stored name given another field, only
+    // for this table object.
+    t->addIndex("BYVALUE", "value");
+    t->selectIndex("BYVALUE");
+    EXPECT_EQ(column(*t, "code"), (std::vector<std::string>{"c", "a", "b"}));
+    t->addIndex("BYVALUE", "code");
+    EXPECT_EQ(column(*t, "code"), (std::vector<std::string>{"a", "b", "c"}));
+    t->addIndex("BYCODE", "code");
+    t->selectIndex("BYCODE");
+    ASSERT_TRUE(t->findKey({"C"}));
+    EXPECT_EQ(t->integer("value"), 1);
+    EXPECT_EQ(t->indexNames(), (std::vector<std::string>{"BYVALUE", "BYCODE"}));
+    EXPECT_EQ(engine->openReadOnly(folder, "keyed")->indexNames(), std::vector<std::string>{"BYVALUE"});
+
+    for (const auto& write : std::vector<std::function<void()>>{
+             [&] { t->append(); },
+             [&] { t->edit(); },
+             [&] { t->deleteRecord(); },
+             [&] {
+                 bulkInsert(*t, {{"d", "4"}});
+             },
+         }) {
+        EXPECT_THAT(tableErrorOf(write), HasSubstr("「keyed」は読み取り専用"));
+    }
+    EXPECT_THROW(t->setText("code", "x"), TableError) << "no edit was started";
+    EXPECT_EQ(engine->open(folder, "keyed")->recordCount(), 3);
+}
+
 TEST_P(TableTest, ControlsCounterNests)
 {
     auto t = keyed({});

@@ -25,8 +25,8 @@ int main(int argc, char** argv)
         auto engine = platform::makeSqliteTableEngine();
         const platform::TableDef def = datagen::houseTableDef();
         for (const datagen::HouseCity& city : datagen::houseCities) {
-            datagen::writeTableAtomically(*engine, argv[1], city.tableName, def,
-                                          datagen::houseTableRows(city.latitude));
+            datagen::writeTableAtomically(*engine, argv[1], city.tableName, def, datagen::houseTableRows(city.latitude),
+                                          datagen::houseTableIndexes());
         }
         swe_close();
         return 0;
