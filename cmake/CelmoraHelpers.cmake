@@ -24,6 +24,11 @@ function(celmora_ui_library name)
   target_link_libraries(${name} PUBLIC ${ARG_DEPS} Qt6::Widgets)
 endfunction()
 
+# Every test requires this fixture: CTest records the program folder before the first
+# test and compares it after the last (tests/CMakeLists.txt), so that a whole run,
+# parallel or not, is shown to leave the installed data as it was.
+set(CELMORA_TEST_FIXTURE celmora_installed_data)
+
 # celmora_add_test(NAME SOURCES ... DEPS ... [QT])
 # GoogleTest binary registered with CTest; QT tests run on the offscreen platform.
 function(celmora_add_test name)
@@ -39,6 +44,7 @@ function(celmora_add_test name)
   gtest_discover_tests(${name}
     DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;TZ=UTC"
+               FIXTURES_REQUIRED ${CELMORA_TEST_FIXTURE}
     DISCOVERY_MODE PRE_TEST)
 endfunction()
 
@@ -54,7 +60,8 @@ function(celmora_add_qtest name)
     CELMORA_FIXTURE_DIR="${PROJECT_SOURCE_DIR}/tests/fixtures")
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} Qt6::Test Qt6::Widgets)
   add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;TZ=UTC")
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;TZ=UTC"
+                                          FIXTURES_REQUIRED ${CELMORA_TEST_FIXTURE})
 endfunction()
 
 # celmora_add_bench(NAME SOURCES ... DEPS ...)

@@ -62,7 +62,8 @@ Tkoyomifrm::Tkoyomifrm(const platform::Services& services, const TDatacalc1& dat
       messages_(*services.messages),
       datacalc_(datacalc),
       mainChart_(mainChart),
-      folder_(services.dirs.ephemerisDir())
+      folder_(services.dirs.ephemerisDir()),
+      installed_(services.dirs.isInstalledData(folder_))
 {
 }
 
@@ -90,7 +91,7 @@ bool Tkoyomifrm::openYearTable(int year)
         return false;
     }
     try {
-        table_ = engine_.open(folder_, name);
+        table_ = installed_ ? engine_.openReadOnly(folder_, name) : engine_.open(folder_, name);
     } catch (const platform::TableError&) {
         messages_.error("天文暦の年テーブル「" + name + "」（フォルダ「" + folder_ + "」）を読み込めません。");
         return false;
@@ -108,7 +109,8 @@ bool Tkoyomifrm::get_planet(ChartRecord& record)
 
         // The table is keyed by date; an impossible date (30 February) or a gap in
         // the data has no row, and the record keeps its previous positions.
-        const bool found = table.findKey({record.birthDateText}) && table.text(ephemeris::dateField) == record.birthDateText;
+        const bool found =
+            table.findKey({record.birthDateText}) && table.text(ephemeris::dateField) == record.birthDateText;
         if (!found) {
             messages_.information(record.birthDateText + " not found at Tkoyomifrm.get_planet.");
             return false;

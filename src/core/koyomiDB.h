@@ -41,7 +41,8 @@ inline constexpr const char* moon12Deg = "RAD月1";
 inline constexpr const char* nodeSign = "WINドラ";
 inline constexpr const char* nodeDeg = "RADドラ";
 // Mercury .. Pluto, points 3..10: "WIN" + name and "RAD" + name.
-inline constexpr const char* planetFieldNames[] = {"水星", "金星", "火星", "木星", "土星", "天王星", "海王星", "冥王星"};
+inline constexpr const char* planetFieldNames[] = {"水星", "金星",   "火星",   "木星",
+                                                   "土星", "天王星", "海王星", "冥王星"};
 }  // namespace ephemeris
 
 // The Sun's hour correction in minutes of arc: hour * 2.5 rounded half to even
@@ -88,6 +89,8 @@ private:
     const TDatacalc1& datacalc_;
     const ChartRecord& mainChart_;
     std::string folder_;
+    // Installed data (the program folder's tables) is opened read-only: never written.
+    bool installed_;
     std::unique_ptr<platform::Table> table_;
     int openYear_ = 0;
     bool reopenEveryCall_ = false;

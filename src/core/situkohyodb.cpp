@@ -29,8 +29,8 @@ struct CuspField {
     int opposite;
 };
 constexpr CuspField cuspFields[] = {
-    {1, "HA01S", "HA01", 7},   {2, "HA02S", "HA02", 8},   {3, "HA03S", "HA03", 9},
-    {10, "HA10S", "HA10", 4},  {11, "HA11S", "HA11", 5},  {12, "HA12S", "HA12", 6},
+    {1, "HA01S", "HA01", 7},  {2, "HA02S", "HA02", 8},  {3, "HA03S", "HA03", 9},
+    {10, "HA10S", "HA10", 4}, {11, "HA11S", "HA11", 5}, {12, "HA12S", "HA12", 6},
 };
 
 }  // namespace
@@ -39,7 +39,8 @@ Tsitukofrm::Tsitukofrm(const platform::Services& services, const TDatacalc1& dat
     : engine_(*services.tables),
       messages_(*services.messages),
       datacalc_(datacalc),
-      folder_(services.dirs.houseTableDir())
+      folder_(services.dirs.houseTableDir()),
+      installed_(services.dirs.isInstalledData(folder_))
 {
 }
 
@@ -72,12 +73,15 @@ bool Tsitukofrm::selectTable(int houseTableNo)
         return false;
     }
     try {
-        auto table = engine_.open(folder_, name);
+        auto table = installed_ ? engine_.openReadOnly(folder_, name) : engine_.open(folder_, name);
+        // The house-table builder stores this index in the file; on a read-only table
+        // without it (an older file) the engine keeps the order in memory instead.
         table->addIndex(houses::keyIndex, houses::keyField);
         table->selectIndex(houses::keyIndex);
         table_ = std::move(table);
     } catch (const platform::TableError&) {
-        messages_.error("室項表「" + tableFileName(houseTableNo) + "」（フォルダ「" + folder_ + "」）を読み込めません。");
+        messages_.error("室項表「" + tableFileName(houseTableNo) + "」（フォルダ「" + folder_ +
+                        "」）を読み込めません。");
         return false;
     }
     current_ = houseTableNo;

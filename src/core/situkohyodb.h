@@ -32,8 +32,9 @@ class TDatacalc1;
 
 namespace houses {
 // House-table numbers 0..5: table names (the files are "<name>.db") and captions.
-inline constexpr std::array<std::string_view, 6> tableNames{"Sapporo", "Sendai", "Tokyo", "Nagoya", "Oosaka", "Fukuoka"};
-inline constexpr std::array<std::string_view, 6> captions{"札幌の室項表", "仙台の室項表", "東京の室項表",
+inline constexpr std::array<std::string_view, 6> tableNames{"Sapporo", "Sendai", "Tokyo",
+                                                            "Nagoya",  "Oosaka", "Fukuoka"};
+inline constexpr std::array<std::string_view, 6> captions{"札幌の室項表",   "仙台の室項表", "東京の室項表",
                                                           "名古屋の室項表", "大阪の室項表", "福岡の室項表"};
 inline constexpr int tokyo = 2;
 inline constexpr const char* keyField = "HHMMSS";
@@ -86,6 +87,8 @@ private:
     platform::Messages& messages_;
     const TDatacalc1& datacalc_;
     std::string folder_;
+    // Installed data (the program folder's tables) is opened read-only: never written.
+    bool installed_;
     std::unique_ptr<platform::Table> table_;
     int current_ = -1;
     bool reopenEveryCall_ = false;

@@ -2,12 +2,13 @@
 // Copyright (C) 2026 Celmora developers
 #include "platform/ProgramDir.h"
 
-#include <cstdlib>
-#include <filesystem>
 #include <pwd.h>
 #include <stdlib.h>
-#include <system_error>
 #include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
 
 namespace celmora::platform {
 
@@ -17,6 +18,15 @@ namespace {
 
 constexpr const char* personFolder = "jinmei";
 constexpr const char* settingsFileName = "celmora.ini";
+constexpr const char* ephemerisFolder = "db";
+constexpr const char* houseTableFolder = "precidus";
+constexpr const char* textFolder = "bunsyodb";
+constexpr const char* iconFolder = "icon";
+constexpr const char* signPictureFolder = "bmp";
+constexpr const char* signSymbolFolder = "bmp2";
+constexpr const char* mindMapFolder = "mmap";
+constexpr const char* installedFolders[] = {ephemerisFolder,   houseTableFolder, textFolder,   iconFolder,
+                                            signPictureFolder, signSymbolFolder, mindMapFolder};
 
 std::string join(const std::string& folder, const std::string& relative)
 {
@@ -59,9 +69,9 @@ ProgramDir ProgramDir::resolve(const std::string& exeDir, const WritableProbe& i
     return ProgramDir(exeDir, userDataDir);
 }
 
-ProgramDir ProgramDir::forExecutableDir(const std::string& exeDir)
+ProgramDir ProgramDir::forExecutableDir(const std::string& exeDir, const WritableProbe& isWritable)
 {
-    ProgramDir dirs = resolve(exeDir, &ProgramDir::isWritableFolder, userDataDir());
+    ProgramDir dirs = resolve(exeDir, isWritable, userDataDir());
     if (dirs.writable_ != dirs.root_) seedWritableRoot(dirs.root_, dirs.writable_);
     return dirs;
 }
@@ -100,15 +110,42 @@ std::string ProgramDir::executableDir()
     return exe.parent_path().string();
 }
 
-std::string ProgramDir::ephemerisDir() const { return join(root_, "db"); }
-std::string ProgramDir::houseTableDir() const { return join(root_, "precidus"); }
-std::string ProgramDir::personDir() const { return join(writable_, personFolder); }
-std::string ProgramDir::textDir() const { return join(root_, "bunsyodb"); }
-std::string ProgramDir::iconDir() const { return join(root_, "icon"); }
-std::string ProgramDir::signPictureDir() const { return join(root_, "bmp"); }
-std::string ProgramDir::signSymbolDir() const { return join(root_, "bmp2"); }
-std::string ProgramDir::soundFile(const std::string& fileName) const { return join(root_, fileName); }
-std::string ProgramDir::settingsFile() const { return join(writable_, settingsFileName); }
+std::string ProgramDir::ephemerisDir() const
+{
+    return join(root_, ephemerisFolder);
+}
+std::string ProgramDir::houseTableDir() const
+{
+    return join(root_, houseTableFolder);
+}
+std::string ProgramDir::personDir() const
+{
+    return join(writable_, personFolder);
+}
+std::string ProgramDir::textDir() const
+{
+    return join(root_, textFolder);
+}
+std::string ProgramDir::iconDir() const
+{
+    return join(root_, iconFolder);
+}
+std::string ProgramDir::signPictureDir() const
+{
+    return join(root_, signPictureFolder);
+}
+std::string ProgramDir::signSymbolDir() const
+{
+    return join(root_, signSymbolFolder);
+}
+std::string ProgramDir::soundFile(const std::string& fileName) const
+{
+    return join(root_, fileName);
+}
+std::string ProgramDir::settingsFile() const
+{
+    return join(writable_, settingsFileName);
+}
 
 // The temporary rich-text files of the reading documents live beside the program when
 // it is writable (as before), otherwise in a "tmp" folder of the user data folder.
@@ -121,6 +158,30 @@ std::string ProgramDir::tempDir() const
     return temp;
 }
 
-std::string ProgramDir::file(const std::string& relative) const { return join(root_, relative); }
+std::string ProgramDir::file(const std::string& relative) const
+{
+    return join(root_, relative);
+}
+
+std::vector<std::string> ProgramDir::installedDataDirs() const
+{
+    std::vector<std::string> dirs;
+    for (const char* folder : installedFolders) dirs.push_back(join(root_, folder));
+    return dirs;
+}
+
+bool ProgramDir::isInstalledData(const std::string& path) const
+{
+    const fs::path candidate = fs::path(path).lexically_normal();
+    for (const std::string& dir : installedDataDirs()) {
+        // Inside means: the relative path from the folder neither leaves it ("..") nor
+        // changes the root (a relative `path` against an absolute folder).
+        const fs::path relative = candidate.lexically_relative(fs::path(dir).lexically_normal());
+        if (relative.empty()) continue;
+        if (const auto first = relative.begin(); first != relative.end() && *first == "..") continue;
+        return true;
+    }
+    return false;
+}
 
 }  // namespace celmora::platform

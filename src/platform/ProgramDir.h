@@ -7,9 +7,14 @@
 // not writable (an installed copy), the writable files — the person tables in
 // "jinmei", celmora.ini and temporary files — live in the user's data folder
 // ($XDG_DATA_HOME/celmora or ~/.local/share/celmora) instead.
+//
+// The installed data (year tables, house tables, reading texts, pictures) is only
+// ever read, even where the folder could be written (a development build, a root
+// user): the data builders make it, and a table there is opened read-only.
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace celmora::platform {
 
@@ -19,15 +24,16 @@ public:
     // (equal to programDir when that is writable).
     ProgramDir(std::string programDir, std::string writableDir);
 
-    // Resolves the layout for an executable folder (checks writability). When the
-    // folder is not writable, the user data folder is created and seeded with copies of
-    // the installed person tables and settings file that it does not have yet.
-    static ProgramDir forExecutableDir(const std::string& exeDir);
-
     // The decision alone, without touching the disk: `isWritable` tells whether a folder
     // can take new files. Writable files go beside the program when it is writable,
     // otherwise into `userDataDir`.
     using WritableProbe = std::function<bool(const std::string& folder)>;
+
+    // Resolves the layout for an executable folder (checks writability with
+    // `isWritable`). When the folder is not writable, the user data folder is created
+    // and seeded with copies of the installed person tables and settings file that it
+    // does not have yet; the program folder itself is only read.
+    static ProgramDir forExecutableDir(const std::string& exeDir, const WritableProbe& isWritable = isWritableFolder);
     static ProgramDir resolve(const std::string& exeDir, const WritableProbe& isWritable,
                               const std::string& userDataDir);
     // Creates and removes a probe file: true when new files can really be created there
@@ -41,17 +47,23 @@ public:
     const std::string& root() const { return root_; }
     const std::string& writableRoot() const { return writable_; }
 
-    std::string ephemerisDir() const;    // "db"
-    std::string houseTableDir() const;   // "precidus"
-    std::string personDir() const;       // "jinmei" (writable)
-    std::string textDir() const;         // "bunsyodb"
-    std::string iconDir() const;         // "icon"
-    std::string signPictureDir() const;  // "bmp"
-    std::string signSymbolDir() const;   // "bmp2"
+    std::string ephemerisDir() const;                          // "db"
+    std::string houseTableDir() const;                         // "precidus"
+    std::string personDir() const;                             // "jinmei" (writable)
+    std::string textDir() const;                               // "bunsyodb"
+    std::string iconDir() const;                               // "icon"
+    std::string signPictureDir() const;                        // "bmp"
+    std::string signSymbolDir() const;                         // "bmp2"
     std::string soundFile(const std::string& fileName) const;  // beside the program
-    std::string settingsFile() const;    // celmora.ini (writable)
-    std::string tempDir() const;         // writable
-    std::string file(const std::string& relative) const;  // root + "/" + relative
+    std::string settingsFile() const;                          // celmora.ini (writable)
+    std::string tempDir() const;                               // writable
+    std::string file(const std::string& relative) const;       // root + "/" + relative
+
+    // The folders of installed data: db, precidus, bunsyodb, icon, bmp, bmp2, mmap.
+    std::vector<std::string> installedDataDirs() const;
+    // True when `path` is one of those folders or lies inside one (compared after
+    // removing "." and ".." steps, without asking the file system).
+    bool isInstalledData(const std::string& path) const;
 
 private:
     std::string root_;

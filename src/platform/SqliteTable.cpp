@@ -19,12 +19,13 @@
 // an edit of a field of the selected order, after a change of order, and whenever
 // PRAGMA data_version reports a commit by another connection (another table object
 // or another process). Lookups run as SQL on the index and then locate the rowid.
-#include "platform/Checked.h"
-#include "platform/Errors.h"
-#include "platform/Table.h"
-#include "platform/Utf8.h"
-
+//
+// Read-only tables (installed data, or a file this process may not write) are opened
+// "immutable": no lock, no side file, and the table object refuses every write; an
+// index asked for that the file lacks is kept in memory (see addIndex).
 #include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
@@ -35,10 +36,13 @@
 #include <map>
 #include <memory>
 #include <stdexcept>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <unordered_map>
 #include <variant>
+
+#include "platform/Checked.h"
+#include "platform/Errors.h"
+#include "platform/Table.h"
+#include "platform/Utf8.h"
 
 namespace celmora::platform {
 
@@ -61,8 +65,7 @@ constexpr const char* createIndexes =
     "CREATE TABLE celmora_indexes(name TEXT PRIMARY KEY COLLATE NOCASE, field TEXT NOT NULL)";
 constexpr const char* insertField =
     "INSERT INTO celmora_fields(position, name, type, size, required) VALUES(?1, ?2, ?3, ?4, ?5)";
-constexpr const char* selectFields =
-    "SELECT name, type, size, required FROM celmora_fields ORDER BY position";
+constexpr const char* selectFields = "SELECT name, type, size, required FROM celmora_fields ORDER BY position";
 constexpr const char* selectMeta = "SELECT value FROM celmora_meta WHERE key = ?1";
 constexpr const char* upsertMeta =
     "INSERT INTO celmora_meta(key, value) VALUES(?1, ?2) ON CONFLICT(key) DO UPDATE SET value = excluded.value";
@@ -88,30 +91,38 @@ std::string identifier(std::string_view identifier)
     return out + "\"";
 }
 
-char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char asciiLower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool sameAsciiNoCase(std::string_view a, std::string_view b)
 {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return asciiLower(x) == asciiLower(y);
-           });
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return asciiLower(x) == asciiLower(y); });
 }
 
 const char* typeName(FieldType type)
 {
     switch (type) {
-    case FieldType::Text: return "Text";
-    case FieldType::Integer: return "Integer";
-    case FieldType::SmallInt: return "SmallInt";
-    case FieldType::AutoInc: return "AutoInc";
-    case FieldType::Memo: return "Memo";
+        case FieldType::Text:
+            return "Text";
+        case FieldType::Integer:
+            return "Integer";
+        case FieldType::SmallInt:
+            return "SmallInt";
+        case FieldType::AutoInc:
+            return "AutoInc";
+        case FieldType::Memo:
+            return "Memo";
     }
     return "Text";
 }
 
 std::optional<FieldType> parseTypeName(std::string_view name)
 {
-    for (FieldType t : {FieldType::Text, FieldType::Integer, FieldType::SmallInt, FieldType::AutoInc, FieldType::Memo}) {
+    for (FieldType t :
+         {FieldType::Text, FieldType::Integer, FieldType::SmallInt, FieldType::AutoInc, FieldType::Memo}) {
         if (name == typeName(t)) return t;
     }
     return std::nullopt;
@@ -212,20 +223,21 @@ struct Context {
         const int primary = rc & 0xFF;
         const std::string t = "テーブル「" + name + "」";
         switch (primary) {
-        case SQLITE_BUSY:
-        case SQLITE_LOCKED:
-            throw TableError(t + "は他のプログラムが使用中です。しばらくしてからもう一度お試しください。");
-        case SQLITE_CORRUPT:
-        case SQLITE_NOTADB:
-            throw TableError(t + "のファイルが壊れているか、テーブルのファイルではありません（フォルダ「" + folder +
-                             "」）。");
-        case SQLITE_FULL:
-            throw TableError("ディスクの空きが足りないため、" + t + "に書き込めません。");
-        case SQLITE_READONLY:
-            throw TableError(t + "は読み取り専用のため、書き込めません。");
-        case SQLITE_CANTOPEN:
-            throw TableError(t + "をフォルダ「" + folder + "」で開けません。");
-        default: break;
+            case SQLITE_BUSY:
+            case SQLITE_LOCKED:
+                throw TableError(t + "は他のプログラムが使用中です。しばらくしてからもう一度お試しください。");
+            case SQLITE_CORRUPT:
+            case SQLITE_NOTADB:
+                throw TableError(t + "のファイルが壊れているか、テーブルのファイルではありません（フォルダ「" + folder +
+                                 "」）。");
+            case SQLITE_FULL:
+                throw TableError("ディスクの空きが足りないため、" + t + "に書き込めません。");
+            case SQLITE_READONLY:
+                throw TableError(t + "は読み取り専用のため、書き込めません。");
+            case SQLITE_CANTOPEN:
+                throw TableError(t + "をフォルダ「" + folder + "」で開けません。");
+            default:
+                break;
         }
         const std::string detail = db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
         throw TableError(t + "の読み書きに失敗しました（" + detail + "）。");
@@ -290,14 +302,18 @@ public:
     std::string text(int column) const
     {
         const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
-        return p == nullptr ? std::string() : std::string(p, static_cast<std::size_t>(sqlite3_column_bytes(stmt_, column)));
+        return p == nullptr ? std::string()
+                            : std::string(p, static_cast<std::size_t>(sqlite3_column_bytes(stmt_, column)));
     }
     Value value(int column) const
     {
         switch (sqlite3_column_type(stmt_, column)) {
-        case SQLITE_NULL: return std::monostate{};
-        case SQLITE_INTEGER: return integer(column);
-        default: return text(column);
+            case SQLITE_NULL:
+                return std::monostate{};
+            case SQLITE_INTEGER:
+                return integer(column);
+            default:
+                return text(column);
         }
     }
 
@@ -305,6 +321,17 @@ private:
     const Context* context_;
     sqlite3_stmt* stmt_ = nullptr;
 };
+
+std::string textOf(sqlite3* db, const char* query)
+{
+    sqlite3_stmt* s = nullptr;
+    std::string out;
+    if (sqlite3_prepare_v2(db, query, -1, &s, nullptr) == SQLITE_OK && sqlite3_step(s) == SQLITE_ROW) {
+        if (const auto* p = sqlite3_column_text(s, 0)) out = reinterpret_cast<const char*>(p);
+    }
+    sqlite3_finalize(s);
+    return out;
+}
 
 void exec(const Context& context, const char* text)
 {
@@ -414,17 +441,12 @@ public:
     }
 
     // Closes the idle connections to `path` ("" for all), before the file goes.
-    void purge(const std::string& path)
-    {
-        for (auto it = idle_.begin(); it != idle_.end();) {
-            if (path.empty() || it->path == path) {
-                closeConnection(it->db);
-                it = idle_.erase(it);
-            } else {
-                ++it;
-            }
-        }
-    }
+    void purge(const std::string& path) { purgeWhere(path, false); }
+
+    // Closes the idle read-only connections to `path`, before it is opened for writing:
+    // a read-only connection never looks for changes (see openReadOnly), so after a
+    // write in this process it would serve the old rows.
+    void purgeReadOnly(const std::string& path) { purgeWhere(path, true); }
 
 private:
     static constexpr std::size_t capacity = 16;
@@ -435,6 +457,18 @@ private:
         FileIdentity file;
         sqlite3* db;
     };
+
+    void purgeWhere(const std::string& path, bool readOnlyOnly)
+    {
+        for (auto it = idle_.begin(); it != idle_.end();) {
+            if ((path.empty() || it->path == path) && (!readOnlyOnly || it->readOnly)) {
+                closeConnection(it->db);
+                it = idle_.erase(it);
+            } else {
+                ++it;
+            }
+        }
+    }
 
     std::vector<Idle> idle_;
 };
@@ -491,23 +525,30 @@ public:
     {
         if (indexName.empty()) throw TableError(tableText() + "のインデックス名が空です。");
         if (hasControlCharacter(indexName)) {
-            throw TableError(tableText() + "のインデックス名「" + shownName(indexName) + "」に使えない文字が含まれています。");
+            throw TableError(tableText() + "のインデックス名「" + shownName(indexName) +
+                             "」に使えない文字が含まれています。");
         }
         const std::size_t f = fieldIndex(field);
         const std::string& fieldName = fields_[f].name;
 
+        if (readOnly_) {
+            // Nothing is written: the index the data builder stored is used as it is;
+            // any other order is kept by this table object only (ORDER BY without a
+            // stored index: a sort, fine for the table sizes here).
+            std::erase_if(sessionIndexes_, [&](const auto& entry) { return sameAsciiNoCase(entry.first, indexName); });
+            if (auto stored = storedIndex(indexName); !stored || stored->second != fieldName) {
+                sessionIndexes_[indexName] = fieldName;
+            }
+            if (sameAsciiNoCase(selected_, indexName)) {
+                selectedField_ = f;
+                invalidateOrder();
+            }
+            return;
+        }
         // Re-creating an index with the same definition would build the same b-tree
         // again; the screens add their indexes on every opening, so skip that work.
         if (auto existing = storedIndex(indexName); existing && existing->second == fieldName) {
-            if (readOnly_ || sqliteIndexExists(existing->first)) return;
-        }
-        if (readOnly_) {
-            // An installed, read-only table gets the order for this session only
-            // (ORDER BY without a stored index: a sort, fine for the table sizes here).
-            std::erase_if(sessionIndexes_, [&](const auto& entry) { return sameAsciiNoCase(entry.first, indexName); });
-            sessionIndexes_[indexName] = fieldName;
-            if (sameAsciiNoCase(selected_, indexName)) invalidateOrder();
-            return;
+            if (sqliteIndexExists(existing->first)) return;
         }
         leaveEditing();
         Transaction tx(context_);
@@ -653,7 +694,8 @@ public:
             if (j > 0) where += " OR ";
             where += "(";
             for (std::size_t i = 0; i < j; ++i) {
-                where += identifier(fields_[keyFields[i]].name) + " COLLATE NOCASE = ?" + std::to_string(i + 1) + " AND ";
+                where +=
+                    identifier(fields_[keyFields[i]].name) + " COLLATE NOCASE = ?" + std::to_string(i + 1) + " AND ";
             }
             where += identifier(fields_[keyFields[j]].name) + " COLLATE NOCASE " +
                      (j + 1 == keyFields.size() ? ">=" : ">") + " ?" + std::to_string(j + 1) + ")";
@@ -880,6 +922,21 @@ public:
         eof_ = bof_ = false;
     }
 
+    void sealForInstallation()
+    {
+        leaveEditing();
+        if (readOnly_) failReadOnly();
+        // Leaving WAL checkpoints the log into the file and deletes it; from then on the
+        // file header says "rollback journal", which a reader needs no side file for.
+        // A table of the memory engine has no file and stays as it is.
+        const std::string mode = textOf(context_.db, "PRAGMA journal_mode=DELETE");
+        if (!sameAsciiNoCase(mode, "delete") && !sameAsciiNoCase(mode, "memory")) {
+            // WAL stays while another connection has the file open.
+            throw TableError(tableText() + "のファイルを単独のファイルにまとめられません（ジャーナル「" + mode +
+                             "」のまま）。他のプログラムが使用していないか確認してください。");
+        }
+    }
+
 private:
     enum class Where { First, Last };
 
@@ -887,7 +944,9 @@ private:
 
     [[noreturn]] void failReadOnly() const
     {
-        throw TableError(tableText() + "は読み取り専用のため、書き込めません。");
+        throw TableError(tableText() +
+                         "は読み取り専用のため、書き込めません（プログラムと一緒にインストールされたデータか、"
+                         "書き込めないフォルダにあるテーブルです）。");
     }
 
     Statement& statement(const std::string& text) const
@@ -1166,8 +1225,8 @@ private:
                 }
             }
             if (field.type == FieldType::SmallInt && i != nullptr && (*i < smallIntMin || *i > smallIntMax)) {
-                throw TableError(fieldText(f) + "の値 " + std::to_string(*i) + " が範囲（" + std::to_string(smallIntMin) +
-                                 "～" + std::to_string(smallIntMax) + "）の外です。");
+                throw TableError(fieldText(f) + "の値 " + std::to_string(*i) + " が範囲（" +
+                                 std::to_string(smallIntMin) + "～" + std::to_string(smallIntMax) + "）の外です。");
             }
             if (isIntegerType(field.type) && i != nullptr && (*i < INT_MIN || *i > INT_MAX)) {
                 throw TableError(fieldText(f) + "の値 " + std::to_string(*i) + " が整数の範囲の外です。");
@@ -1233,8 +1292,8 @@ private:
             throw TableError(tableText() + "でキー検索をするには、インデックスを選んでください。");
         }
         if (key.empty() || key.size() > keys.size()) {
-            throw TableError(tableText() + "のキー検索の値の数（" + std::to_string(key.size()) + "）が、インデックスのフィールド数（" +
-                             std::to_string(keys.size()) + "）と合いません。");
+            throw TableError(tableText() + "のキー検索の値の数（" + std::to_string(key.size()) +
+                             "）が、インデックスのフィールド数（" + std::to_string(keys.size()) + "）と合いません。");
         }
         return {keys.begin(), keys.begin() + static_cast<std::ptrdiff_t>(key.size())};
     }
@@ -1265,8 +1324,8 @@ private:
     std::vector<FieldDef> fields_;
     std::size_t primaryKeyFields_ = 0;
 
-    std::string selected_;                     // "" = primary order
-    std::optional<std::size_t> selectedField_;  // field of the selected secondary index
+    std::string selected_;                               // "" = primary order
+    std::optional<std::size_t> selectedField_;           // field of the selected secondary index
     std::map<std::string, std::string> sessionIndexes_;  // read-only tables: name -> field
 
     mutable std::unordered_map<std::string, std::unique_ptr<Statement>> statements_;
@@ -1296,7 +1355,8 @@ void checkDefinition(const std::string& name, const TableDef& def)
     const std::string t = "テーブル「" + name + "」";
     if (def.fields.empty()) throw TableError(t + "の定義にフィールドがありません。");
     if (def.primaryKeyFields < 0 || static_cast<std::size_t>(def.primaryKeyFields) > def.fields.size()) {
-        throw TableError(t + "の主キーのフィールド数（" + std::to_string(def.primaryKeyFields) + "）が正しくありません。");
+        throw TableError(t + "の主キーのフィールド数（" + std::to_string(def.primaryKeyFields) +
+                         "）が正しくありません。");
     }
     for (std::size_t i = 0; i < def.fields.size(); ++i) {
         const FieldDef& f = def.fields[i];
@@ -1313,7 +1373,8 @@ void checkDefinition(const std::string& name, const TableDef& def)
             }
         }
         if (f.type == FieldType::Text && f.size <= 0) {
-            throw TableError(t + "のフィールド「" + f.name + "」の文字数（" + std::to_string(f.size) + "）が正しくありません。");
+            throw TableError(t + "のフィールド「" + f.name + "」の文字数（" + std::to_string(f.size) +
+                             "）が正しくありません。");
         }
         if (f.type == FieldType::Memo && i < static_cast<std::size_t>(def.primaryKeyFields)) {
             throw TableError(t + "のメモフィールド「" + f.name + "」は主キーにできません。");
@@ -1339,7 +1400,8 @@ void createSchema(const Context& context, const TableDef& def)
             if (i > 0) keys += ", ";
             keys += identifier(def.fields[static_cast<std::size_t>(i)].name) + " COLLATE NOCASE";
         }
-        exec(context, ("CREATE UNIQUE INDEX " + std::string(sql::primaryIndexName) + " ON records(" + keys + ")").c_str());
+        exec(context,
+             ("CREATE UNIQUE INDEX " + std::string(sql::primaryIndexName) + " ON records(" + keys + ")").c_str());
     }
     {
         Statement insert(context, sql::insertField);
@@ -1360,17 +1422,6 @@ void createSchema(const Context& context, const TableDef& def)
     tx.commit();
 }
 
-std::string textOf(sqlite3* db, const char* query)
-{
-    sqlite3_stmt* s = nullptr;
-    std::string out;
-    if (sqlite3_prepare_v2(db, query, -1, &s, nullptr) == SQLITE_OK && sqlite3_step(s) == SQLITE_ROW) {
-        if (const auto* p = sqlite3_column_text(s, 0)) out = reinterpret_cast<const char*>(p);
-    }
-    sqlite3_finalize(s);
-    return out;
-}
-
 // ---- the engine on files
 
 class SqliteEngine final : public TableEngine {
@@ -1386,30 +1437,17 @@ public:
 
     std::unique_ptr<Table> open(const std::string& folder, const std::string& name) override
     {
-        checkTableName(name);
-        const std::string table = tableNameOf(name);
+        // A copy in a read-only folder could not take the side files of a writer, so it
+        // is read as installed data.
         const std::string path = tablePath(folder, name);
-        if (!exists(folder, name)) {
-            throw TableError("テーブル「" + table + "」がフォルダ「" + normalFolder(folder) + "」にありません。");
-        }
-        // An installed copy may be read-only; WAL needs to create its side files in
-        // the folder, so such a table is opened as immutable instead.
         const std::string dir = fs::path(path).parent_path().string();
         const bool writable = ::access(path.c_str(), W_OK) == 0 && ::access(dir.c_str(), W_OK) == 0;
-        Connection c{nullptr, !writable, pool_, path, std::nullopt};
-        auto taken = pool_->take(path, c.readOnly);
-        c.db = taken.db;
-        c.file = taken.file;
-        if (c.db == nullptr) {
-            // Identity first, then open: should the file be replaced in between, the
-            // mismatch only costs a pooled connection, never a wrong file.
-            c.file = FileIdentity::of(path);
-            const int rc = writable ? sqlite3_open_v2(path.c_str(), &c.db, SQLITE_OPEN_READWRITE, nullptr)
-                                    : sqlite3_open_v2(("file:" + uriPath(path) + "?immutable=1").c_str(), &c.db,
-                                                      SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
-            configure(c.db, rc, table, folder);
-        }
-        return std::make_unique<SqliteTable>(std::move(c), table, normalFolder(folder));
+        return openFile(folder, name, !writable);
+    }
+
+    std::unique_ptr<Table> openReadOnly(const std::string& folder, const std::string& name) override
+    {
+        return openFile(folder, name, true);
     }
 
     std::unique_ptr<Table> create(const std::string& folder, const std::string& name, const TableDef& def) override
@@ -1419,7 +1457,8 @@ public:
         std::error_code ec;
         fs::create_directories(normalFolder(folder), ec);
         if (!fs::is_directory(normalFolder(folder), ec)) {
-            throw TableError("テーブル「" + table + "」を作るフォルダ「" + normalFolder(folder) + "」を作成できません。");
+            throw TableError("テーブル「" + table + "」を作るフォルダ「" + normalFolder(folder) +
+                             "」を作成できません。");
         }
         remove(folder, name);
         const std::string path = tablePath(folder, name);
@@ -1448,13 +1487,41 @@ public:
         for (const char* suffix : {"", "-wal", "-shm", "-journal"}) {
             const std::string file = path + suffix;
             if (::unlink(file.c_str()) != 0 && errno != ENOENT) {
-                throw TableError("テーブル「" + tableNameOf(name) + "」のファイルを削除できません（" + std::strerror(errno) +
-                                 "）。");
+                throw TableError("テーブル「" + tableNameOf(name) + "」のファイルを削除できません（" +
+                                 std::strerror(errno) + "）。");
             }
         }
     }
 
 private:
+    std::unique_ptr<Table> openFile(const std::string& folder, const std::string& name, bool readOnly)
+    {
+        checkTableName(name);
+        const std::string table = tableNameOf(name);
+        const std::string path = tablePath(folder, name);
+        if (!exists(folder, name)) {
+            throw TableError("テーブル「" + table + "」がフォルダ「" + normalFolder(folder) + "」にありません。");
+        }
+        if (!readOnly) pool_->purgeReadOnly(path);
+        Connection c{nullptr, readOnly, pool_, path, std::nullopt};
+        auto taken = pool_->take(path, readOnly);
+        c.db = taken.db;
+        c.file = taken.file;
+        if (c.db == nullptr) {
+            // Identity first, then open: should the file be replaced in between, the
+            // mismatch only costs a pooled connection, never a wrong file.
+            c.file = FileIdentity::of(path);
+            // Read-only is "immutable": SQLite then takes no lock and creates no side
+            // file, even for a file in WAL mode (plain mode=ro would create and leave
+            // "-wal" and "-shm" there), and it never looks for changes by others.
+            const int rc = readOnly ? sqlite3_open_v2(("file:" + uriPath(path) + "?mode=ro&immutable=1").c_str(), &c.db,
+                                                      SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr)
+                                    : sqlite3_open_v2(path.c_str(), &c.db, SQLITE_OPEN_READWRITE, nullptr);
+            configure(c.db, rc, table, folder);
+        }
+        return std::make_unique<SqliteTable>(std::move(c), table, normalFolder(folder));
+    }
+
     // Durability: every commit reaches the disk before post() returns (WAL with
     // synchronous=FULL); a locked database is waited for, then reported as busy.
     void configure(sqlite3* db, int rc, const std::string& table, const std::string& folder) const
@@ -1497,13 +1564,12 @@ public:
 
     std::unique_ptr<Table> open(const std::string& folder, const std::string& name) override
     {
-        checkTableName(name);
-        const auto it = tables_.find(keyOf(folder, name));
-        if (it == tables_.end()) {
-            throw TableError("テーブル「" + tableNameOf(name) + "」がフォルダ「" + normalFolder(folder) + "」にありません。");
-        }
-        return std::make_unique<SqliteTable>(connect(it->second.uri, name, folder), tableNameOf(name),
-                                             normalFolder(folder));
+        return openTable(folder, name, false);
+    }
+
+    std::unique_ptr<Table> openReadOnly(const std::string& folder, const std::string& name) override
+    {
+        return openTable(folder, name, true);
     }
 
     std::unique_ptr<Table> create(const std::string& folder, const std::string& name, const TableDef& def) override
@@ -1538,6 +1604,19 @@ private:
         sqlite3* keeper = nullptr;
     };
 
+    std::unique_ptr<Table> openTable(const std::string& folder, const std::string& name, bool readOnly)
+    {
+        checkTableName(name);
+        const auto it = tables_.find(keyOf(folder, name));
+        if (it == tables_.end()) {
+            throw TableError("テーブル「" + tableNameOf(name) + "」がフォルダ「" + normalFolder(folder) +
+                             "」にありません。");
+        }
+        Connection c = connect(it->second.uri, name, folder);
+        c.readOnly = readOnly;  // refused by the table object, exactly as on disk
+        return std::make_unique<SqliteTable>(std::move(c), tableNameOf(name), normalFolder(folder));
+    }
+
     static std::string keyOf(const std::string& folder, const std::string& name)
     {
         return normalFolder(folder) + '\n' + tableNameOf(name);
@@ -1546,8 +1625,8 @@ private:
     Connection connect(const std::string& uri, const std::string& name, const std::string& folder) const
     {
         Connection c;
-        const int rc = sqlite3_open_v2(uri.c_str(), &c.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_URI,
-                                       nullptr);
+        const int rc =
+            sqlite3_open_v2(uri.c_str(), &c.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_URI, nullptr);
         if (rc != SQLITE_OK) {
             closeConnection(c.db);
             Context{tableNameOf(name), normalFolder(folder), nullptr}.fail(rc);
@@ -1578,6 +1657,12 @@ std::unique_ptr<TableEngine> makeSqliteTableEngine(int busyTimeoutMs)
 std::unique_ptr<TableEngine> makeMemoryTableEngine()
 {
     return std::make_unique<MemoryEngine>();
+}
+
+void sealForInstallation(Table& table)
+{
+    // Another implementation of Table has no file to seal.
+    if (auto* sqlite = dynamic_cast<SqliteTable*>(&table)) sqlite->sealForInstallation();
 }
 
 void bulkInsert(Table& table, const std::vector<std::vector<std::string>>& rows)

@@ -67,6 +67,9 @@ public:
     // Secondary indexes (case-insensitive on a text field). addIndex re-creates an
     // index of that name when it exists. selectIndex("") selects the primary order.
     // The cursor stays on the same row after a change of order.
+    // On a read-only table addIndex writes nothing: an index of that name on that field
+    // stored in the file (made by the data builder) is used as it is; otherwise the order
+    // is kept for this table object only (a sort instead of a stored index).
     virtual void addIndex(const std::string& indexName, const std::string& field) = 0;
     virtual void selectIndex(const std::string& indexName) = 0;
     virtual std::string selectedIndex() const = 0;
@@ -128,8 +131,15 @@ public:
 
     virtual bool exists(const std::string& folder, const std::string& name) const = 0;
     // Opens an existing table; a missing or unreadable file throws TableError naming
-    // the table and folder.
+    // the table and folder. A file this process may not write (a read-only folder) is
+    // opened as by openReadOnly.
     virtual std::unique_ptr<Table> open(const std::string& folder, const std::string& name) = 0;
+    // Opens an existing table that is only read: installed data (ProgramDir::isInstalledData).
+    // Whatever the permissions (root may write anywhere), nothing is written: no lock, no
+    // side file ("-wal", "-shm", "-journal") appears beside the table, and every write
+    // (append, edit, delete, bulkInsert) throws TableError. The file must not change
+    // while the table is open; the data builders replace installed files, never edit them.
+    virtual std::unique_ptr<Table> openReadOnly(const std::string& folder, const std::string& name) = 0;
     // Creates (replacing any existing table of that name) and opens it.
     virtual std::unique_ptr<Table> create(const std::string& folder, const std::string& name, const TableDef& def) = 0;
     virtual void remove(const std::string& folder, const std::string& name) = 0;
@@ -146,5 +156,11 @@ std::unique_ptr<TableEngine> makeMemoryTableEngine();
 // Batch writing for data builders: many rows in one transaction.
 // Rows are value lists in field order; throws TableError like post().
 void bulkInsert(Table& table, const std::vector<std::vector<std::string>>& rows);
+
+// For data builders, once a table is complete: its file becomes a single self-contained
+// file (everything moved out of the write-ahead log, a rollback journal from then on),
+// so that a reader, even one that opens it for writing, creates no side file beside an
+// installed table.
+void sealForInstallation(Table& table);
 
 }  // namespace celmora::platform

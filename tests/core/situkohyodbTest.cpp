@@ -3,14 +3,16 @@
 //
 // House cusps and current-residence angles from small house tables in memory.
 
+#include <gtest/gtest.h>
+
 #include "core/ChartRecord.h"
 #include "core/DataUnit1.h"
 #include "core/FixtureTables.h"
 #include "core/NowUnit1.h"
 #include "core/situkohyodb.h"
+#include "platform/Errors.h"
+#include "platform/Table.h"
 #include "support/TestServices.h"
-
-#include <gtest/gtest.h>
 
 namespace celmora::core {
 namespace {
@@ -39,6 +41,19 @@ TEST_F(HouseTableTest, StartsOnTokyo)
     EXPECT_EQ(houses.currentTable(), houses::tokyo);
 }
 
+// The house tables are installed data: the component reads them and never writes,
+// not even the index it looks sidereal times up with.
+TEST_F(HouseTableTest, TableIsOpenedReadOnly)
+{
+    ASSERT_NE(houses.table(), nullptr);
+    EXPECT_THROW(houses.table()->edit(), platform::TableError);
+    EXPECT_EQ(env.tables->open(houses.folder(), "Tokyo")->indexNames(), std::vector<std::string>{})
+        << "the index of the lookups was kept in memory, not written into the table";
+    ChartRecord r;
+    EXPECT_TRUE(houses.FindHouseCusps("16.07.00", r));
+    EXPECT_EQ(r.houseSignName[1], "牡羊");
+}
+
 TEST_F(HouseTableTest, CuspsAndTheirOpposites)
 {
     ChartRecord r;
@@ -51,10 +66,10 @@ TEST_F(HouseTableTest, CuspsAndTheirOpposites)
         double real;
     };
     const Row rows[] = {
-        {1, "獅子", 5, "15", 15.0},     {2, "獅子", 5, "20.10", 20.2},  {3, "獅子", 5, "25.20", 25.3},
-        {4, "さそり", 8, "3", 3.0},     {5, "さそり", 8, "12.40", 12.7}, {6, "さそり", 8, "18.50", 18.8},
-        {7, "水瓶", 11, "15", 15.0},    {8, "水瓶", 11, "20.10", 20.2}, {9, "水瓶", 11, "25.20", 25.3},
-        {10, "牡牛", 2, "3", 3.0},      {11, "牡牛", 2, "12.40", 12.7}, {12, "牡牛", 2, "18.50", 18.8},
+        {1, "獅子", 5, "15", 15.0},  {2, "獅子", 5, "20.10", 20.2},   {3, "獅子", 5, "25.20", 25.3},
+        {4, "さそり", 8, "3", 3.0},  {5, "さそり", 8, "12.40", 12.7}, {6, "さそり", 8, "18.50", 18.8},
+        {7, "水瓶", 11, "15", 15.0}, {8, "水瓶", 11, "20.10", 20.2},  {9, "水瓶", 11, "25.20", 25.3},
+        {10, "牡牛", 2, "3", 3.0},   {11, "牡牛", 2, "12.40", 12.7},  {12, "牡牛", 2, "18.50", 18.8},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.house);

@@ -5,31 +5,32 @@
 // the command-line program of the astronomy library (an independent route to the same
 // theory) and against the published instants of equinoxes and solstices.
 
-#include "DataTestSupport.h"
-#include "platform/TempDir.h"
-
-#include "platform/Errors.h"
-#include "platform/Table.h"
-
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <ostream>
 #include <sstream>
 #include <vector>
+
+#include "DataTestSupport.h"
+#include "platform/Errors.h"
+#include "platform/Table.h"
+#include "platform/TempDir.h"
 
 namespace celmora::testing {
 namespace {
 
 namespace chr = std::chrono;
 
+// Installed data (the program folder's, or the fixture shared by parallel tests): read
+// as the program reads it, never written.
 std::unique_ptr<platform::Table> openYear(const std::string& folder, int year)
 {
     static auto engine = platform::makeSqliteTableEngine();
-    return engine->open(folder, std::to_string(year));
+    return engine->openReadOnly(folder, std::to_string(year));
 }
 
 std::string dateKey(const chr::year_month_day& d)
@@ -45,10 +46,10 @@ TEST(EphemerisTableLayout, FieldsSizesAndKeyAsDocumented)
     const auto table = openYear(fixtureDir + "/db", 2000);
     // Field order and sizes of the year table, as the ephemeris screen and get_planet use them.
     const std::vector<std::pair<std::string, int>> expected = {
-        {"YYMMDD", 10},  {"WIN太陽", 10},  {"RAD太陽", 8},   {"WIN月0", 10},   {"RAD月0", 8},
-        {"WIN月1", 10},  {"RAD月1", 8},    {"WINドラ", 10},  {"RADドラ", 8},   {"WIN水星", 10},
-        {"RAD水星", 8},  {"WIN金星", 10},  {"RAD金星", 8},   {"WIN火星", 10},  {"RAD火星", 8},
-        {"WIN木星", 10}, {"RAD木星", 8},   {"WIN土星", 10},  {"RAD土星", 8},   {"WIN天王星", 10},
+        {"YYMMDD", 10},   {"WIN太陽", 10},   {"RAD太陽", 8},   {"WIN月0", 10},    {"RAD月0", 8},
+        {"WIN月1", 10},   {"RAD月1", 8},     {"WINドラ", 10},  {"RADドラ", 8},    {"WIN水星", 10},
+        {"RAD水星", 8},   {"WIN金星", 10},   {"RAD金星", 8},   {"WIN火星", 10},   {"RAD火星", 8},
+        {"WIN木星", 10},  {"RAD木星", 8},    {"WIN土星", 10},  {"RAD土星", 8},    {"WIN天王星", 10},
         {"RAD天王星", 8}, {"WIN海王星", 10}, {"RAD海王星", 8}, {"WIN冥王星", 10}, {"RAD冥王星", 8},
     };
     ASSERT_EQ(table->fields().size(), expected.size());
@@ -65,7 +66,8 @@ TEST(EphemerisTableLayout, PrimaryIndexRefusesASecondRowForADay)
 {
     TempDir scratch;  // a copy: the fixture stays untouched whatever the engine does
     std::filesystem::copy_file(fixtureDir + "/db/2000.db", scratch / "2000.db");
-    const auto table = openYear(scratch.path(), 2000);
+    const auto engine = platform::makeSqliteTableEngine();
+    const auto table = engine->open(scratch.path(), "2000");  // for writing
     table->append();
     table->setText("YYMMDD", "2000/01/01");
     EXPECT_THROW(table->post(), platform::TableError);
@@ -115,8 +117,8 @@ TEST(EphemerisInstalledSet, EveryYearFrom1900To2200)
 
 // swetest's bodies in the order of "-p0123456789m", with the column suffix they fill.
 const std::vector<std::pair<const char*, int>> swetestColumns = {
-    {"太陽", 0}, {"月0", 1}, {"水星", 2}, {"金星", 3}, {"火星", 4},
-    {"木星", 5}, {"土星", 6}, {"天王星", 7}, {"海王星", 8}, {"冥王星", 9}, {"ドラ", 10},
+    {"太陽", 0}, {"月0", 1},    {"水星", 2},   {"金星", 3},   {"火星", 4},  {"木星", 5},
+    {"土星", 6}, {"天王星", 7}, {"海王星", 8}, {"冥王星", 9}, {"ドラ", 10},
 };
 
 std::vector<double> swetestLongitudes(const chr::year_month_day& utDate, int utHour, const char* bodies)
@@ -137,8 +139,7 @@ std::vector<double> swetestLongitudes(const chr::year_month_day& utDate, int utH
 // accepted only where the true value lies within this much of a rounding edge.
 constexpr double roundingEdgeToleranceMinutes = 3.0 / 60.0;  // 3 arc-seconds
 
-void expectAgrees(const std::string& what, const std::string& sign, const std::string& degreeText,
-                  double trueLongitude)
+void expectAgrees(const std::string& what, const std::string& sign, const std::string& degreeText, double trueLongitude)
 {
     const auto table = longitudeMinutes(sign, degreeText);
     ASSERT_TRUE(table) << what << ": " << sign << " " << degreeText;
@@ -156,10 +157,10 @@ TEST(EphemerisPositions, AgreeWithSwetestToTheMinute)
     if (!swetestAvailable()) GTEST_SKIP() << "swetest is not installed";
     // Several decades, both ends of the range, month and leap-day boundaries.
     const std::vector<chr::year_month_day> dates = {
-        chr::year(1900) / 1 / 1,   chr::year(1900) / 7 / 15,  chr::year(1950) / 3 / 21, chr::year(1950) / 11 / 30,
-        chr::year(1979) / 2 / 28,  chr::year(1980) / 2 / 29,  chr::year(1981) / 12 / 31, chr::year(1999) / 8 / 11,
-        chr::year(2000) / 1 / 1,   chr::year(2000) / 6 / 30,  chr::year(2001) / 3 / 1,   chr::year(2100) / 2 / 28,
-        chr::year(2100) / 3 / 1,   chr::year(2200) / 1 / 1,   chr::year(2200) / 12 / 31,
+        chr::year(1900) / 1 / 1,  chr::year(1900) / 7 / 15, chr::year(1950) / 3 / 21,  chr::year(1950) / 11 / 30,
+        chr::year(1979) / 2 / 28, chr::year(1980) / 2 / 29, chr::year(1981) / 12 / 31, chr::year(1999) / 8 / 11,
+        chr::year(2000) / 1 / 1,  chr::year(2000) / 6 / 30, chr::year(2001) / 3 / 1,   chr::year(2100) / 2 / 28,
+        chr::year(2100) / 3 / 1,  chr::year(2200) / 1 / 1,  chr::year(2200) / 12 / 31,
     };
     for (const auto& date : dates) {
         const auto table = openYear(fixtureDir + "/db", static_cast<int>(date.year()));
@@ -188,8 +189,10 @@ struct SeasonCase {
 };
 
 // Names the case in test listings instead of dumping its bytes.
-void PrintTo(const SeasonCase& c, std::ostream* out) { *out << c.name; }
-
+void PrintTo(const SeasonCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class EphemerisSeasons : public ::testing::TestWithParam<SeasonCase> {};
 
@@ -214,14 +217,13 @@ TEST_P(EphemerisSeasons, SunChangesSignBetweenTheRowsAroundTheEvent)
     EXPECT_EQ(table->text("RAD太陽").substr(0, 2), "0.");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    PublishedInstants, EphemerisSeasons,
-    ::testing::Values(SeasonCase{"MarchEquinox1980", 1980, 3, 20, "うお", "牡羊"},
-                      SeasonCase{"MarchEquinox2000", 2000, 3, 20, "うお", "牡羊"},
-                      SeasonCase{"JuneSolstice2000", 2000, 6, 21, "双子", "かに"},
-                      SeasonCase{"SeptemberEquinox2000", 2000, 9, 23, "乙女", "天秤"},
-                      SeasonCase{"DecemberSolstice2000", 2000, 12, 21, "射手", "山羊"}),
-    [](const ::testing::TestParamInfo<SeasonCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(PublishedInstants, EphemerisSeasons,
+                         ::testing::Values(SeasonCase{"MarchEquinox1980", 1980, 3, 20, "うお", "牡羊"},
+                                           SeasonCase{"MarchEquinox2000", 2000, 3, 20, "うお", "牡羊"},
+                                           SeasonCase{"JuneSolstice2000", 2000, 6, 21, "双子", "かに"},
+                                           SeasonCase{"SeptemberEquinox2000", 2000, 9, 23, "乙女", "天秤"},
+                                           SeasonCase{"DecemberSolstice2000", 2000, 12, 21, "射手", "山羊"}),
+                         [](const ::testing::TestParamInfo<SeasonCase>& info) { return std::string(info.param.name); });
 
 TEST(EphemerisPositions, SunOnNewYear2000IsInCapricorn)
 {

@@ -4,20 +4,23 @@
 // What only the file engine has: durability across a killed process, sharing a file
 // between engines, busy and damaged files, file names; and that the memory engine
 // leaves the disk alone.
-#include "platform/Errors.h"
-#include "platform/Table.h"
-
-#include "TempDir.h"
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <sys/wait.h>
-#include <unistd.h>
+#include <functional>
+#include <utility>
+#include <vector>
+
+#include "TempDir.h"
+#include "platform/Errors.h"
+#include "platform/Table.h"
+#include "support/FolderSnapshot.h"
 
 namespace celmora::platform {
 namespace {
@@ -180,23 +183,136 @@ TEST_F(TableFileTest, TableNamesAreFileNames)
     EXPECT_FALSE(fs::exists(folder + "/人名DB.db-wal"));
 }
 
+// The first bytes of a table file: bytes 18 and 19 of the header are 2 for a file in
+// write-ahead-log mode, 1 for one with a rollback journal.
+int journalVersion(const std::string& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    char header[20] = {};
+    in.read(header, sizeof header);
+    return header[18];
+}
+
+// Installed data is opened read-only by its place, not by its permissions (root may
+// write anywhere): whoever runs the program, the file keeps every byte, nothing
+// appears beside it, not even while it is open, and each write is refused in words.
 TEST_F(TableFileTest, ReadOnlyInstalledTableIsReadableAndRefusesWrites)
 {
-    if (::geteuid() == 0) GTEST_SKIP() << "file permissions do not bind root";
+    struct Case {
+        const char* name;
+        bool sealed;  // as the data builders leave a file; else still in WAL mode
+    };
+    for (const Case& c : {Case{"sealed", true}, Case{"write-ahead log", false}}) {
+        SCOPED_TRACE(c.name);
+        const std::string installed = dir / (std::string("installed-") + (c.sealed ? "sealed" : "wal"));
+        {
+            auto t = makeSqliteTableEngine()->create(installed, "Tokyo", keyedDef());
+            int value = 0;
+            for (const char* code : {"k0", "k1", "k2"}) addRow(*t, code, value++);
+            t->addIndex("BUILT", "value");
+            if (c.sealed) sealForInstallation(*t);
+        }
+        EXPECT_EQ(journalVersion(installed + "/Tokyo.db"), c.sealed ? 1 : 2);
+        fs::permissions(installed + "/Tokyo.db",
+                        fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+        fs::permissions(installed, fs::perms::owner_read | fs::perms::owner_exec);
+        const auto before = testing::snapshotFolder(installed);
+        ASSERT_EQ(before.size(), 1u) << "the table file alone";
+
+        auto engine = makeSqliteTableEngine();
+        auto t = engine->openReadOnly(installed, "Tokyo");
+        t->addIndex("BUILT", "value");  // the builder's index, used as stored
+        t->addIndex("JIKOKU", "code");  // not in the file: kept for this table object only
+        t->selectIndex("JIKOKU");
+        EXPECT_TRUE(t->findKey({"K1"}));
+        EXPECT_EQ(t->integer("value"), 1);
+        t->selectIndex("BUILT");
+        EXPECT_TRUE(t->last());
+        EXPECT_EQ(t->text("code"), "k2");
+
+        const std::vector<std::pair<const char*, std::function<void()>>> writes = {
+            {"append", [&] { t->append(); }},           {"edit", [&] { t->edit(); }},
+            {"delete", [&] { t->deleteRecord(); }},     {"bulk insert", [&] { bulkInsert(*t, {{"k9", "9"}}); }},
+            {"seal", [&] { sealForInstallation(*t); }},
+        };
+        for (const auto& [what, write] : writes) {
+            EXPECT_THAT(tableErrorOf(write), HasSubstr("「Tokyo」は読み取り専用")) << what;
+        }
+        EXPECT_FALSE(t->isEditing());
+        EXPECT_TRUE(testing::snapshotDifferences(before, testing::snapshotFolder(installed)).empty());
+
+        // Closed (the engine keeps the connection) and gone: still nothing.
+        t.reset();
+        EXPECT_TRUE(testing::snapshotDifferences(before, testing::snapshotFolder(installed)).empty());
+        engine.reset();
+        EXPECT_TRUE(testing::snapshotDifferences(before, testing::snapshotFolder(installed)).empty());
+        EXPECT_EQ(makeSqliteTableEngine()->openReadOnly(installed, "Tokyo")->indexNames(),
+                  std::vector<std::string>{"BUILT"});
+    }
+}
+
+// A file the process may not write is opened as installed data. Only a user other than
+// root is bound by the permissions; root opens it for writing.
+TEST_F(TableFileTest, TableInAFolderThatCannotBeWrittenIsOpenedReadOnly)
+{
     {
         auto t = makeSqliteTableEngine()->create(folder, "Tokyo", keyedDef());
-        int value = 0;
-        for (const char* code : {"k0", "k1", "k2"}) addRow(*t, code, value++);
+        addRow(*t, "k0", 0);
     }
     fs::permissions(folder + "/Tokyo.db", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+    const bool bound = ::geteuid() != 0;
 
     auto t = makeSqliteTableEngine()->open(folder, "Tokyo");
-    t->addIndex("JIKOKU", "code");  // kept for this session only
-    t->selectIndex("JIKOKU");
-    EXPECT_TRUE(t->findKey({"K1"}));
-    EXPECT_EQ(t->integer("value"), 1);
-    EXPECT_THAT(tableErrorOf([&] { t->append(); }), HasSubstr("読み取り専用"));
+    EXPECT_TRUE(t->findKey({"k0"}));
+    if (bound) {
+        EXPECT_THAT(tableErrorOf([&] { t->append(); }), HasSubstr("読み取り専用"));
+    } else {
+        t->append();  // root: the table is writable, and so is the file
+        t->cancel();
+    }
+}
+
+// Closed read-only tables keep their connection, which never looks for changes: a
+// write to the same file in this process must not leave a later read-only opening
+// with the old rows.
+TEST_F(TableFileTest, ReadOnlyReopeningSeesAnEditMadeMeanwhile)
+{
+    auto engine = makeSqliteTableEngine();
+    addRow(*engine->create(folder, "Tokyo", keyedDef()), "k0", 0);
+    EXPECT_EQ(engine->openReadOnly(folder, "Tokyo")->integer("value"), 0);  // closed again: pooled
+    {
+        auto writer = engine->open(folder, "Tokyo");
+        writer->edit();
+        writer->setInteger("value", 5);
+        writer->post();
+    }
+    EXPECT_EQ(engine->openReadOnly(folder, "Tokyo")->integer("value"), 5);
+}
+
+// A sealed file has no log beside it from the start, so even a reader that opens it
+// for writing creates none.
+TEST_F(TableFileTest, SealedTableIsOneFileForEveryReader)
+{
+    {
+        auto t = makeSqliteTableEngine()->create(folder, "ASPECT", keyedDef());
+        addRow(*t, "a", 1);
+        sealForInstallation(*t);
+        EXPECT_EQ(t->recordCount(), 1) << "still usable";
+        addRow(*t, "b", 2);  // and still writable, with a rollback journal now
+    }
+    const auto before = testing::snapshotFolder(folder);
+    EXPECT_EQ(before.size(), 1u);
+    auto engine = makeSqliteTableEngine();
+    auto t = engine->open(folder, "ASPECT");
+    EXPECT_EQ(t->recordCount(), 2);
+    EXPECT_TRUE(t->findKey({"b"}));
+    EXPECT_TRUE(testing::snapshotDifferences(before, testing::snapshotFolder(folder)).empty());
+
+    // The memory engine has no file to seal.
+    auto memory = makeMemoryTableEngine()->create(folder, "ASPECT", keyedDef());
+    sealForInstallation(*memory);
+    addRow(*memory, "a", 1);
 }
 
 TEST_F(TableFileTest, MemoryEngineLeavesTheDiskAlone)

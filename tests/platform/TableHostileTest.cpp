@@ -6,19 +6,19 @@
 // files that are empty, text or truncated; folders that cannot be written. Every case
 // either works exactly or ends in a TableError whose Japanese text names the table —
 // never a crash, a hang, another file written, or a row silently changed.
-#include "platform/Errors.h"
-#include "platform/Table.h"
-
-#include "TempDir.h"
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <set>
+#include <string>
+#include <vector>
+
+#include "TempDir.h"
+#include "platform/Errors.h"
+#include "platform/Table.h"
 
 namespace celmora::platform {
 namespace {
@@ -47,7 +47,8 @@ std::set<std::string> filesUnder(const std::string& root)
 {
     std::set<std::string> out;
     std::error_code ec;
-    for (auto it = fs::recursive_directory_iterator(root, ec); it != fs::recursive_directory_iterator(); it.increment(ec)) {
+    for (auto it = fs::recursive_directory_iterator(root, ec); it != fs::recursive_directory_iterator();
+         it.increment(ec)) {
         out.insert(fs::relative(it->path(), root).string());
     }
     return out;
@@ -78,8 +79,8 @@ TEST_P(TableHostileTest, ValuesWithQuotesSqlNulAndForeignBytesRoundTrip)
         "a%",
         "\\",
         "x\0y"s,
-        "\xff\xfe\x80",     // not UTF-8
-        "\xe6\x97",         // a cut-off kanji
+        "\xff\xfe\x80",  // not UTF-8
+        "\xe6\x97",      // a cut-off kanji
         "",
     };
     auto t = engine->create(folder, "keyed",
@@ -161,7 +162,8 @@ TEST_P(TableHostileTest, FieldNamesThatWouldShadowTheRowIdentityAreRefused)
     for (const char* name : {"rowid", "ROWID", "oid", "_rowid_"}) {
         SCOPED_TRACE(name);
         const std::string message = tableErrorOf([&] {
-            engine->create(folder, "shadow", TableDef{{{"code", FieldType::Text, 4, false}, {name, FieldType::Integer, 0, false}}, 0});
+            engine->create(folder, "shadow",
+                           TableDef{{{"code", FieldType::Text, 4, false}, {name, FieldType::Integer, 0, false}}, 0});
         });
         EXPECT_THAT(message, HasSubstr("shadow"));
         EXPECT_THAT(message, HasSubstr(name));
@@ -289,12 +291,24 @@ TEST_F(TableHostileFileTest, FoldersThatCannotHoldTheTableAreReported)
     EXPECT_FALSE(engine->exists(folder, "dir"));
     EXPECT_THAT(tableErrorOf([&] { engine->open(folder, "dir"); }), HasSubstr("ありません"));
 
-    if (::geteuid() == 0) GTEST_SKIP() << "file permissions do not bind root";
-    fs::create_directories(dir / "locked");
-    fs::permissions(dir / "locked", fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_THAT(tableErrorOf([&] { engine->create(dir / "locked", "t", def); }), HasSubstr("「t」"));
-    EXPECT_THAT(tableErrorOf([&] { engine->create(dir / "locked/sub", "t", def); }), HasSubstr("フォルダ"));
-    EXPECT_TRUE(filesUnder(dir / "locked").empty());
+    // A folder that takes no new file: by its permissions for anyone but root, and
+    // /proc for everyone, root included.
+    std::vector<std::string> closed = {"/proc"};
+    if (::geteuid() != 0) {
+        fs::create_directories(dir / "locked");
+        fs::permissions(dir / "locked", fs::perms::owner_read | fs::perms::owner_exec);
+        closed.push_back(dir / "locked");
+    }
+    for (const std::string& locked : closed) {
+        SCOPED_TRACE(locked);
+        EXPECT_THAT(tableErrorOf([&] { engine->create(locked, "t", def); }), HasSubstr("「t」"));
+        EXPECT_THAT(tableErrorOf([&] { engine->create(locked + "/sub", "t", def); }), HasSubstr("フォルダ"));
+        EXPECT_FALSE(fs::exists(locked + "/t.db"));
+        EXPECT_FALSE(fs::exists(locked + "/sub"));
+    }
+    if (closed.size() > 1) {
+        EXPECT_TRUE(filesUnder(dir / "locked").empty());
+    }
 }
 
 }  // namespace

@@ -4,15 +4,14 @@
 // Cursor, order, lookup and editing semantics of the table engine. Every case runs on
 // both engines (files and memory): the memory engine stands in for the file engine
 // in other subsystems' tests, so the two must not drift apart.
-#include "platform/Errors.h"
-#include "platform/Table.h"
-
-#include "TempDir.h"
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <functional>
+
+#include "TempDir.h"
+#include "platform/Errors.h"
+#include "platform/Table.h"
 
 namespace celmora::platform {
 namespace {
@@ -43,8 +42,8 @@ TableDef keyedDef()
 // Two key fields, like the reading-text tables.
 TableDef twoKeyDef()
 {
-    return TableDef{{{"a", FieldType::Text, 4, false}, {"b", FieldType::Text, 4, false}, {"text", FieldType::Text, 20, false}},
-                    2};
+    return TableDef{
+        {{"a", FieldType::Text, 4, false}, {"b", FieldType::Text, 4, false}, {"text", FieldType::Text, 20, false}}, 2};
 }
 
 void addRow(Table& t, const std::vector<std::pair<std::string, std::string>>& values)
@@ -86,7 +85,10 @@ protected:
     {
     }
 
-    std::unique_ptr<Table> create(const std::string& name, const TableDef& def) { return engine->create(folder, name, def); }
+    std::unique_ptr<Table> create(const std::string& name, const TableDef& def)
+    {
+        return engine->create(folder, name, def);
+    }
     std::unique_ptr<Table> reopen(std::unique_ptr<Table>& t)
     {
         const std::string name = t->name();
@@ -157,7 +159,8 @@ TEST_P(TableTest, SecondaryIndexOrdersByFieldThenInsertionAndKeepsTheCurrentRow)
     EXPECT_EQ(t->recordNumber(), 3);
 
     EXPECT_EQ(column(*t, "氏名"), (std::vector<std::string>{"alice", "ALICE2", "Bob", "佐藤", "佐藤"}));
-    EXPECT_EQ(column(*t, "No"), (std::vector<std::string>{"2", "5", "3", "1", "4"})) << "equal names stay in entry order";
+    EXPECT_EQ(column(*t, "No"), (std::vector<std::string>{"2", "5", "3", "1", "4"}))
+        << "equal names stay in entry order";
 
     EXPECT_TRUE(t->findKey({"BOB"}));
     EXPECT_EQ(t->text("No"), "3");
@@ -445,7 +448,8 @@ TEST_P(TableTest, BulkInsertWritesRowsInOneGo)
                                       {"n", FieldType::SmallInt, 0, false}},
                                      1});
     std::vector<std::vector<std::string>> rows;
-    for (int day = 366; day >= 1; --day) rows.push_back({"1950/" + std::to_string(1000 + day), "牡羊", std::to_string(day)});
+    for (int day = 366; day >= 1; --day)
+        rows.push_back({"1950/" + std::to_string(1000 + day), "牡羊", std::to_string(day)});
     bulkInsert(*t, rows);
     EXPECT_EQ(t->recordCount(), 366);
     ASSERT_TRUE(t->findKey({"1950/1200"}));
@@ -477,6 +481,46 @@ TEST_P(TableTest, TwoCursorsOnOneTableSeeEachOthersPosts)
     reader->deleteRecord();
     EXPECT_TRUE(writer->last());
     EXPECT_EQ(writer->text("code"), "a") << "the deleted row's neighbour takes its place";
+}
+
+TEST_P(TableTest, ReadOnlyTableReadsLikeAnyOtherAndRefusesEveryWrite)
+{
+    {
+        auto t = keyed({"c", "a", "b"});  // values 1, 2, 3
+        t->addIndex("BYVALUE", "value");
+    }
+    EXPECT_THAT(tableErrorOf([&] { engine->openReadOnly(folder, "missing"); }), HasSubstr("「missing」"));
+    auto t = engine->openReadOnly(folder, "keyed");
+    EXPECT_EQ(column(*t, "code"), (std::vector<std::string>{"a", "b", "c"}));
+    ASSERT_TRUE(t->findNearest({"B"}));
+    EXPECT_EQ(t->text("code"), "b");
+
+    // The stored index as it is; a new one, or a stored name given another field, only
+    // for this table object.
+    t->addIndex("BYVALUE", "value");
+    t->selectIndex("BYVALUE");
+    EXPECT_EQ(column(*t, "code"), (std::vector<std::string>{"c", "a", "b"}));
+    t->addIndex("BYVALUE", "code");
+    EXPECT_EQ(column(*t, "code"), (std::vector<std::string>{"a", "b", "c"}));
+    t->addIndex("BYCODE", "code");
+    t->selectIndex("BYCODE");
+    ASSERT_TRUE(t->findKey({"C"}));
+    EXPECT_EQ(t->integer("value"), 1);
+    EXPECT_EQ(t->indexNames(), (std::vector<std::string>{"BYVALUE", "BYCODE"}));
+    EXPECT_EQ(engine->openReadOnly(folder, "keyed")->indexNames(), std::vector<std::string>{"BYVALUE"});
+
+    for (const auto& write : std::vector<std::function<void()>>{
+             [&] { t->append(); },
+             [&] { t->edit(); },
+             [&] { t->deleteRecord(); },
+             [&] {
+                 bulkInsert(*t, {{"d", "4"}});
+             },
+         }) {
+        EXPECT_THAT(tableErrorOf(write), HasSubstr("「keyed」は読み取り専用"));
+    }
+    EXPECT_THROW(t->setText("code", "x"), TableError) << "no edit was started";
+    EXPECT_EQ(engine->open(folder, "keyed")->recordCount(), 3);
 }
 
 TEST_P(TableTest, ControlsCounterNests)

@@ -16,7 +16,8 @@ fs::path tableFile(const fs::path& folder, const std::string& name)
 }
 
 void writeTableAtomically(platform::TableEngine& engine, const fs::path& folder, const std::string& name,
-                          const platform::TableDef& def, const std::vector<std::vector<std::string>>& rows)
+                          const platform::TableDef& def, const std::vector<std::vector<std::string>>& rows,
+                          const std::vector<SecondaryIndex>& indexes)
 {
     fs::create_directories(folder);
     // The pid keeps parallel builders (one process per year range) out of each other's way;
@@ -30,6 +31,8 @@ void writeTableAtomically(platform::TableEngine& engine, const fs::path& folder,
         {
             auto table = engine.create(work.string(), name, def);
             platform::bulkInsert(*table, rows);
+            for (const SecondaryIndex& index : indexes) table->addIndex(index.name, index.field);
+            platform::sealForInstallation(*table);
         }  // closed here: the file is complete on disk before it is moved
         fs::rename(tableFile(work, name), tableFile(folder, name));
     } catch (...) {

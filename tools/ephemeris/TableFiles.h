@@ -6,20 +6,30 @@
 // in a private folder beside its final place and the finished file is renamed over
 // the old one (a rename within one file system is atomic). A failed or interrupted
 // build leaves the previous table, or none, but never a partial one.
-
-#include "platform/Table.h"
+//
+// The file is installed data, which the program opens read-only: it is finished here
+// with the secondary indexes its readers select, and sealed into one self-contained
+// file (no write-ahead log beside it).
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "platform/Table.h"
+
 namespace celmora::datagen {
+
+// A secondary index of a table (Table::addIndex), stored in the file.
+struct SecondaryIndex {
+    std::string name;
+    std::string field;
+};
 
 // Creates `folder` when needed. Rows are value lists in field order; any engine error
 // (an over-long text, a duplicate key) is rethrown after the private folder is removed.
-void writeTableAtomically(platform::TableEngine& engine, const std::filesystem::path& folder,
-                          const std::string& name, const platform::TableDef& def,
-                          const std::vector<std::vector<std::string>>& rows);
+void writeTableAtomically(platform::TableEngine& engine, const std::filesystem::path& folder, const std::string& name,
+                          const platform::TableDef& def, const std::vector<std::vector<std::string>>& rows,
+                          const std::vector<SecondaryIndex>& indexes = {});
 
 // The file the engine keeps a table in: "<folder>/<name>.db".
 std::filesystem::path tableFile(const std::filesystem::path& folder, const std::string& name);

@@ -5,15 +5,14 @@
 //
 // Writes the six city tables OUTPUT_FOLDER/<city>.db (1440 rows each).
 
-#include "HouseTableRows.h"
-#include "TableFiles.h"
-
-#include "platform/Table.h"
-
 #include <swephexp.h>
 
 #include <cstdio>
 #include <exception>
+
+#include "HouseTableRows.h"
+#include "TableFiles.h"
+#include "platform/Table.h"
 
 int main(int argc, char** argv)
 {
@@ -26,8 +25,8 @@ int main(int argc, char** argv)
         auto engine = platform::makeSqliteTableEngine();
         const platform::TableDef def = datagen::houseTableDef();
         for (const datagen::HouseCity& city : datagen::houseCities) {
-            datagen::writeTableAtomically(*engine, argv[1], city.tableName, def,
-                                          datagen::houseTableRows(city.latitude));
+            datagen::writeTableAtomically(*engine, argv[1], city.tableName, def, datagen::houseTableRows(city.latitude),
+                                          datagen::houseTableIndexes());
         }
         swe_close();
         return 0;

@@ -2,12 +2,13 @@
 // Copyright (C) 2026 Celmora developers
 #include "HouseTableRows.h"
 
-#include "ZodiacText.h"
-
 #include <swephexp.h>
 
 #include <cstdio>
 #include <stdexcept>
+
+#include "ZodiacText.h"
+#include "core/situkohyodb.h"
 
 namespace celmora::datagen {
 
@@ -22,13 +23,18 @@ constexpr int degreeFieldSize = 8;
 platform::TableDef houseTableDef()
 {
     platform::TableDef def;
-    def.fields.push_back({"HHMMSS", platform::FieldType::Text, keyFieldSize, true});
+    def.fields.push_back({core::houses::keyField, platform::FieldType::Text, keyFieldSize, true});
     for (const char* field : cuspFields) {
         def.fields.push_back({std::string(field) + "S", platform::FieldType::Text, signFieldSize, false});
         def.fields.push_back({field, platform::FieldType::Text, degreeFieldSize, false});
     }
     def.primaryKeyFields = 1;
     return def;
+}
+
+std::vector<SecondaryIndex> houseTableIndexes()
+{
+    return {{core::houses::keyIndex, core::houses::keyField}};
 }
 
 std::string houseKey(int siderealMinute)

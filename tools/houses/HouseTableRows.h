@@ -11,11 +11,12 @@
 // is the mean value of the epoch J2000.0: over 1900..2200 the true obliquity stays
 // within 2′ of it, small against the 15′ of arc that one row advances the meridian.
 
-#include "platform/Table.h"
-
 #include <array>
 #include <string>
 #include <vector>
+
+#include "TableFiles.h"
+#include "platform/Table.h"
 
 namespace celmora::datagen {
 
@@ -39,6 +40,9 @@ inline constexpr std::array<HouseCity, 6> houseCities = {{
 inline constexpr int siderealMinutesPerDay = 24 * 60;
 
 platform::TableDef houseTableDef();
+// The index the program looks a sidereal time up with ("JIKOKU" on the key field): built
+// into the file, since the program never writes an installed table.
+std::vector<SecondaryIndex> houseTableIndexes();
 
 // "HH.MM.00" for a sidereal minute 0..1439.
 std::string houseKey(int siderealMinute);
