@@ -2,21 +2,20 @@
 // Copyright (C) 2026 Celmora developers
 #include "ui/AppWiring.h"
 
-#include "graphics/ui/NatalWheelAttach.h"
-#include "records/ui/PersonRecordsScreens.h"
-#include "ui/InpUnit.h"
+#include <QLineEdit>
+#include <QPushButton>
 
 #include "app/Workstation.h"
 #include "core/ChartRecord.h"
 #include "core/ui/TCre_datafrm.h"
 #include "core/ui/Tjisafrm.h"
+#include "graphics/ui/NatalWheelAttach.h"
+#include "platform/qt/GuardedConnect.h"
 #include "records/PersonTable.h"
 #include "records/RecordsModule.h"
+#include "records/ui/PersonRecordsScreens.h"
 #include "ui/DbCustomUnit.h"
-
-#include <QLineEdit>
-#include <QPushButton>
-
+#include "ui/InpUnit.h"
 #include "western/ui/AspectScreensAttach.h"
 
 namespace celmora::ui {
@@ -26,23 +25,25 @@ namespace {
 // Birthplace screen, interpolation worksheet and the customisation screen that opens it.
 void attachChartCoreScreens(Tinpfrm& window, core::ChartCoreModule& chartCore, records::RecordsModule& records)
 {
+    using platform::connectGuarded;
     const platform::Services& services = chartCore.services();
-    auto* jisa = new core::Tjisafrm(chartCore.chart(), *services.messages, &window);
+    platform::Messages& messages = *services.messages;
+    auto* jisa = new core::Tjisafrm(chartCore.chart(), messages, &window);
     jisa->setPersonRow(&records.persons());
-    QObject::connect(jisa, &core::Tjisafrm::birthplaceChosen, &window,
-                     [&window](const QString& diff) { window.birthBoxes().jisalbl->setText(diff); });
-    QObject::connect(window.birthplaceButton(), &QPushButton::clicked, jisa, [jisa] {
+    connectGuarded(jisa, &core::Tjisafrm::birthplaceChosen, &window, messages,
+                   [&window](const QString& diff) { window.birthBoxes().jisalbl->setText(diff); });
+    connectGuarded(window.birthplaceButton(), &QPushButton::clicked, jisa, messages, [jisa] {
         jisa->show();
         jisa->raise();
     });
     window.birthplaceButton()->setEnabled(true);
 
-    auto* worksheet = new core::TCre_datafrm(chartCore.datacalc(), *services.messages, &window);
+    auto* worksheet = new core::TCre_datafrm(chartCore.datacalc(), messages, &window);
     worksheet->setWindowFlag(Qt::Window);
     worksheet->resize(560, 760);
-    auto* custom = new TDBCustomfrm(*services.settings, worksheet, &window);
+    auto* custom = new TDBCustomfrm(*services.settings, messages, worksheet, &window);
     QPushButton* dbcustom = window.topButton(TopButton::DbCustom);
-    QObject::connect(dbcustom, &QPushButton::clicked, custom, [custom] {
+    connectGuarded(dbcustom, &QPushButton::clicked, custom, messages, [custom] {
         custom->show();
         custom->raise();
     });

@@ -2,18 +2,20 @@
 // Copyright (C) 2026 Celmora developers
 #include "ui/DbCustomUnit.h"
 
-#include "platform/Settings.h"
-#include "platform/SettingsKeys.h"
-
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/Settings.h"
+#include "platform/SettingsKeys.h"
+#include "platform/qt/GuardedConnect.h"
+
 namespace celmora::ui {
 
-TDBCustomfrm::TDBCustomfrm(platform::Settings& settings, QWidget* worksheet, QWidget* parent)
+TDBCustomfrm::TDBCustomfrm(platform::Settings& settings, platform::Messages& messages, QWidget* worksheet,
+                           QWidget* parent)
     : QDialog(parent), settings_(settings), worksheet_(worksheet)
 {
     setObjectName("TDBCustomfrm");
@@ -36,9 +38,10 @@ TDBCustomfrm::TDBCustomfrm(platform::Settings& settings, QWidget* worksheet, QWi
     closebtn->setObjectName("closebtn");
     layout->addWidget(closebtn, 0, Qt::AlignRight);
 
-    connect(soundchk, &QCheckBox::clicked, this, &TDBCustomfrm::soundchkClick);
-    connect(closebtn, &QPushButton::clicked, this, &QDialog::close);
-    connect(keisanbtn, &QPushButton::clicked, this, [this] {
+    using platform::connectGuarded;
+    connectGuarded(soundchk, &QCheckBox::clicked, this, messages, &TDBCustomfrm::soundchkClick);
+    connectGuarded(closebtn, &QPushButton::clicked, this, messages, &QDialog::close);
+    connectGuarded(keisanbtn, &QPushButton::clicked, this, messages, [this] {
         if (!worksheet_) return;
         worksheet_->show();
         worksheet_->raise();

@@ -11,8 +11,9 @@ class QCheckBox;
 class QPushButton;
 
 namespace celmora::platform {
+class Messages;
 class Settings;
-}
+}  // namespace celmora::platform
 
 namespace celmora::ui {
 
@@ -20,7 +21,9 @@ class TDBCustomfrm : public QDialog {
     Q_OBJECT
 
 public:
-    TDBCustomfrm(platform::Settings& settings, QWidget* worksheet, QWidget* parent = nullptr);
+    // `settings` and `messages` must outlive the screen.
+    TDBCustomfrm(platform::Settings& settings, platform::Messages& messages, QWidget* worksheet,
+                 QWidget* parent = nullptr);
 
     QCheckBox* soundchk = nullptr;
     QPushButton* keisanbtn = nullptr;

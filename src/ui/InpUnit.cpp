@@ -2,19 +2,6 @@
 // Copyright (C) 2026 Celmora developers
 #include "ui/InpUnit.h"
 
-#include "core/ChartCoreModule.h"
-#include "core/BirthInput.h"
-#include "core/ChartRecord.h"
-#include "core/DataUnit1.h"
-#include "core/DetailGrids.h"
-#include "core/DiagnosisRun.h"
-#include "core/EraYear.h"
-#include "platform/Clock.h"
-#include "platform/Messages.h"
-#include "platform/Settings.h"
-#include "platform/SettingsKeys.h"
-#include "platform/Sound.h"
-
 #include <QComboBox>
 #include <QEvent>
 #include <QFontMetrics>
@@ -31,6 +18,20 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "core/BirthInput.h"
+#include "core/ChartCoreModule.h"
+#include "core/ChartRecord.h"
+#include "core/DataUnit1.h"
+#include "core/DetailGrids.h"
+#include "core/DiagnosisRun.h"
+#include "core/EraYear.h"
+#include "platform/Clock.h"
+#include "platform/Messages.h"
+#include "platform/Settings.h"
+#include "platform/SettingsKeys.h"
+#include "platform/Sound.h"
+#include "platform/qt/GuardedConnect.h"
+
 namespace celmora::ui {
 
 namespace {
@@ -39,16 +40,22 @@ constexpr int minScreenHeight = 760;
 constexpr int minScreenWidth = 1020;
 
 const char* const screenSizeMessage =
-    "画面のサイズが1024Ｘ768ピクセル以下ですので、全画面が表示できません。最初に＜コントロールパネル＞の＜画面＞で”画面領域”の"
-    "大きさを８００Ｘ６００ピクセル以上に変更して下さい。";
+    "画面のサイズが1024Ｘ768ピクセル以下ですので、全画面が表示できません。"
+    "最初に＜コントロールパネル＞の＜画面＞で”画面領域”の大きさを８００Ｘ６００ピクセル以上に変更して下さい。";
 const char* const notDiagnosedMessage = "診断ボタンが押下されていません！！";
 
 // Weekday (0 = Sunday) to the start-up chime.
 constexpr const char* weekdaySounds[7] = {"WAV01.WAV", "WAV02.WAV", "WAV03.WAV", "WAV04.WAV",
                                           "WAV05.WAV", "WAV06.WAV", "WAV03.WAV"};
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
-std::string s(const QString& text) { return text.toStdString(); }
+QString q(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+std::string s(const QString& text)
+{
+    return text.toStdString();
+}
 
 QComboBox* makeCombo(QWidget* parent, const QString& objectName, bool editable)
 {
@@ -59,7 +66,10 @@ QComboBox* makeCombo(QWidget* parent, const QString& objectName, bool editable)
     return box;
 }
 
-int textWidth(const QWidget* w, const QString& text) { return QFontMetrics(w->font()).horizontalAdvance(text) + 8; }
+int textWidth(const QWidget* w, const QString& text)
+{
+    return QFontMetrics(w->font()).horizontalAdvance(text) + 8;
+}
 
 }  // namespace
 
@@ -157,12 +167,18 @@ void Tinpfrm::buildPages()
     PageControl1 = new QTabWidget(centralWidget());
     PageControl1->setObjectName("PageControl1");
     const std::pair<Page, const char*> pages[] = {
-        {Page::DataEntry, "データ入力"},        {Page::ChartDetail, "出生図詳細"},
-        {Page::Classification1, "大分類１"},     {Page::Classification2, "大分類２"},
-        {Page::Essence, "本質診断"},            {Page::Intellect, "知情意診断"},
-        {Page::Business, "ビジネス診断"},       {Page::AiReading, "AI(人工知能)診断"},
-        {Page::CompositeAspects, "複合アスペクト"}, {Page::Future, "未来予知"},
-        {Page::Compatibility, "相性診断"},      {Page::SevenGovernors, "中国七政占術"},
+        {Page::DataEntry, "データ入力"},
+        {Page::ChartDetail, "出生図詳細"},
+        {Page::Classification1, "大分類１"},
+        {Page::Classification2, "大分類２"},
+        {Page::Essence, "本質診断"},
+        {Page::Intellect, "知情意診断"},
+        {Page::Business, "ビジネス診断"},
+        {Page::AiReading, "AI(人工知能)診断"},
+        {Page::CompositeAspects, "複合アスペクト"},
+        {Page::Future, "未来予知"},
+        {Page::Compatibility, "相性診断"},
+        {Page::SevenGovernors, "中国七政占術"},
         {Page::Faq, "よくある質問と回答"},
     };
     for (const auto& [id, caption] : pages) {
@@ -196,7 +212,8 @@ void Tinpfrm::buildPages()
     buildChartDetailPage(pages_[Page::ChartDetail]);
 
     static_cast<QVBoxLayout*>(centralWidget()->layout())->addWidget(PageControl1, 1);
-    connect(PageControl1, &QTabWidget::currentChanged, this, &Tinpfrm::PageControl1Change);
+    platform::connectGuarded(PageControl1, &QTabWidget::currentChanged, this, *core_.services().messages,
+                             &Tinpfrm::PageControl1Change);
 }
 
 void Tinpfrm::buildDataEntryPage(QWidget* page)
@@ -227,9 +244,9 @@ void Tinpfrm::buildDataEntryPage(QWidget* page)
     int col = 0;
     grid->addWidget(new QLabel("氏名", input), 0, col++);
     grid->addWidget(boxes_.NameDB, 0, col++);
-    for (auto [box, caption] : {std::pair{boxes_.yyComboBox, "年"}, std::pair{boxes_.mmComboBox, "月"},
-                                std::pair{boxes_.ddComboBox, "日"}, std::pair{boxes_.hComboBox, "時"},
-                                std::pair{boxes_.mComboBox, "分"}}) {
+    for (auto [box, caption] :
+         {std::pair{boxes_.yyComboBox, "年"}, std::pair{boxes_.mmComboBox, "月"}, std::pair{boxes_.ddComboBox, "日"},
+          std::pair{boxes_.hComboBox, "時"}, std::pair{boxes_.mComboBox, "分"}}) {
         grid->addWidget(box, 0, col++);
         grid->addWidget(new QLabel(QString::fromUtf8(caption), input), 0, col++);
     }
@@ -261,7 +278,8 @@ void Tinpfrm::buildDataEntryPage(QWidget* page)
     personListArea_->layout()->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(personListArea_, 1);
 
-    connect(shindanbtn, &QPushButton::clicked, this, &Tinpfrm::shindanbtnClick);
+    platform::connectGuarded(shindanbtn, &QPushButton::clicked, this, *core_.services().messages,
+                             &Tinpfrm::shindanbtnClick);
     jisabtn->setEnabled(false);  // enabled once the birthplace screen is attached
 }
 
@@ -375,7 +393,10 @@ void Tinpfrm::setGridHeadings()
     head(stargrid_, "ドラゴンヘッド", "さそり座 ", "99.99.99 ");
 }
 
-void Tinpfrm::setArea1Source(std::function<std::string()> source) { area1Source_ = std::move(source); }
+void Tinpfrm::setArea1Source(std::function<std::string()> source)
+{
+    area1Source_ = std::move(source);
+}
 
 core::BirthInput Tinpfrm::readBoxes() const
 {
@@ -396,7 +417,8 @@ void Tinpfrm::wireDiagnosisRun()
 {
     using core::DiagnosisStep;
     auto& run = core_.run();
-    run.afterStep(DiagnosisStep::NameLabel, [this](core::DiagnosisContext& ctx) { Namlbl->setText(q(ctx.labels.namlbl)); });
+    run.afterStep(DiagnosisStep::NameLabel,
+                  [this](core::DiagnosisContext& ctx) { Namlbl->setText(q(ctx.labels.namlbl)); });
     run.afterStep(DiagnosisStep::MeanSiderealLabel,
                   [this](core::DiagnosisContext& ctx) { koseijilbl_->setText(q(ctx.labels.koseijilbl)); });
     run.afterStep(DiagnosisStep::LocalSiderealLabel,
@@ -420,9 +442,15 @@ void fillGrid(QTableWidget* grid, const std::vector<core::GridRow>& rows)
 }
 }  // namespace
 
-void Tinpfrm::fillHouseGrid() { fillGrid(seizagrid_, core::houseGridRows(core_.chart())); }
+void Tinpfrm::fillHouseGrid()
+{
+    fillGrid(seizagrid_, core::houseGridRows(core_.chart()));
+}
 
-void Tinpfrm::fillPlanetGrid() { fillGrid(stargrid_, core::starGridRows(core_.chart())); }
+void Tinpfrm::fillPlanetGrid()
+{
+    fillGrid(stargrid_, core::starGridRows(core_.chart()));
+}
 
 void Tinpfrm::shindanbtnClick()
 {
@@ -448,8 +476,10 @@ void Tinpfrm::yyComboBoxKeyUp(int key)
 
 bool Tinpfrm::eventFilter(QObject* watched, QEvent* event)
 {
+    // A key handler is no connection: it gets the boundary by hand (F1 on an empty box).
     if (watched == boxes_.yyComboBox && event->type() == QEvent::KeyRelease) {
-        yyComboBoxKeyUp(static_cast<QKeyEvent*>(event)->key());
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        platform::guarded(*core_.services().messages, [&] { yyComboBoxKeyUp(key); });
     }
     return QMainWindow::eventFilter(watched, event);
 }

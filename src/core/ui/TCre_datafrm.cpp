@@ -2,9 +2,6 @@
 // Copyright (C) 2026 Celmora developers
 #include "core/ui/TCre_datafrm.h"
 
-#include "core/keisan1.h"
-#include "platform/EventBoundary.h"
-
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -12,6 +9,9 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include "core/keisan1.h"
+#include "platform/qt/GuardedConnect.h"
 
 namespace celmora::core {
 
@@ -53,25 +53,23 @@ TCre_datafrm::TCre_datafrm(const TDatacalc1& datacalc, platform::Messages& messa
     layout->addLayout(dates);
     layout->addWidget(hyo1, 1);
 
-    connect(calcbtn, &QPushButton::clicked, this, &TCre_datafrm::calcbtnClick);
+    platform::connectGuarded(calcbtn, &QPushButton::clicked, this, messages_, &TCre_datafrm::calcbtnClick);
 }
 
 void TCre_datafrm::calcbtnClick()
 {
-    platform::guarded(messages_, [&] {
-        const WorksheetResult result = calcWorksheet(
-            datacalc_, {startday->text().toStdString(), endday->text().toStdString(), startfai->text().toStdString(),
-                        endfai->text().toStdString()});
-        Rsabun->setText(QString::fromStdString(result.difference));
-        if (!result.rows) return;
-        // Row 0 is the grid's top row; the days go into rows 1..n+1, the rest is cleared.
-        for (int row = 1; row < gridRows; ++row) {
-            const auto i = static_cast<std::size_t>(row - 1);
-            const bool filled = i < result.rows->size();
-            hyo1->setItem(row, 0, cell(filled ? (*result.rows)[i].date : std::string()));
-            hyo1->setItem(row, 1, cell(filled ? (*result.rows)[i].angle : std::string()));
-        }
-    });
+    const WorksheetResult result =
+        calcWorksheet(datacalc_, {startday->text().toStdString(), endday->text().toStdString(),
+                                  startfai->text().toStdString(), endfai->text().toStdString()});
+    Rsabun->setText(QString::fromStdString(result.difference));
+    if (!result.rows) return;
+    // Row 0 is the grid's top row; the days go into rows 1..n+1, the rest is cleared.
+    for (int row = 1; row < gridRows; ++row) {
+        const auto i = static_cast<std::size_t>(row - 1);
+        const bool filled = i < result.rows->size();
+        hyo1->setItem(row, 0, cell(filled ? (*result.rows)[i].date : std::string()));
+        hyo1->setItem(row, 1, cell(filled ? (*result.rows)[i].angle : std::string()));
+    }
 }
 
 }  // namespace celmora::core

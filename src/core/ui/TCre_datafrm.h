@@ -36,8 +36,8 @@ public:
     QTableWidget* hyo1 = nullptr;
 
 public slots:
-    // Fills Rsabun and rows 1..n+1 of hyo1; an error is reported and leaves both as
-    // they were.
+    // Fills Rsabun and rows 1..n+1 of hyo1. An error (thrown, for the button's guard to
+    // report) leaves both as they were.
     void calcbtnClick();
 
 private:

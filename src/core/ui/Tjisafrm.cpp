@@ -2,10 +2,6 @@
 // Copyright (C) 2026 Celmora developers
 #include "core/ui/Tjisafrm.h"
 
-#include "core/JisaUnit.h"
-#include "core/situkohyodb.h"
-#include "platform/EventBoundary.h"
-
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -14,6 +10,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include "core/JisaUnit.h"
+#include "core/situkohyodb.h"
+#include "platform/Messages.h"
+#include "platform/qt/GuardedConnect.h"
 
 namespace celmora::core {
 
@@ -37,9 +38,10 @@ Tjisafrm::Tjisafrm(ChartRecord& mainChart, platform::Messages& messages, QWidget
     SelSitukoItems = new QButtonGroup(this);
     auto* radios = new QVBoxLayout(SelSituko);
     for (int t = 0; t < static_cast<int>(houses::captions.size()); ++t) {
-        auto* radio = new QRadioButton(QString::fromUtf8(houses::captions[static_cast<std::size_t>(t)].data(),
-                                                         static_cast<qsizetype>(houses::captions[static_cast<std::size_t>(t)].size())),
-                                       SelSituko);
+        auto* radio = new QRadioButton(
+            QString::fromUtf8(houses::captions[static_cast<std::size_t>(t)].data(),
+                              static_cast<qsizetype>(houses::captions[static_cast<std::size_t>(t)].size())),
+            SelSituko);
         SelSitukoItems->addButton(radio, t);
         radios->addWidget(radio);
     }
@@ -60,10 +62,11 @@ Tjisafrm::Tjisafrm(ChartRecord& mainChart, platform::Messages& messages, QWidget
     layout->addLayout(body, 1);
     layout->addWidget(status_);
 
-    connect(AreaListBox, &QListWidget::itemClicked, this, &Tjisafrm::AreaListBoxClick);
-    connect(AreaListBox, &QListWidget::currentRowChanged, this, &Tjisafrm::AreaListBoxClick);
-    connect(okbtn, &QPushButton::clicked, this, &Tjisafrm::okbtnClick);
-    connect(cancelbtn, &QPushButton::clicked, this, &QDialog::reject);
+    using platform::connectGuarded;
+    connectGuarded(AreaListBox, &QListWidget::itemClicked, this, messages_, &Tjisafrm::AreaListBoxClick);
+    connectGuarded(AreaListBox, &QListWidget::currentRowChanged, this, messages_, &Tjisafrm::AreaListBoxClick);
+    connectGuarded(okbtn, &QPushButton::clicked, this, messages_, &Tjisafrm::okbtnClick);
+    connectGuarded(cancelbtn, &QPushButton::clicked, this, messages_, &QDialog::reject);
 }
 
 void Tjisafrm::AreaListBoxClick()
@@ -80,11 +83,10 @@ void Tjisafrm::okbtnClick()
         messages_.information("出生地が指定されていません。");
         return;
     }
-    const bool done = platform::guarded(messages_, [&] {
-        const std::string diff = ChooseBirthplace(mainChart_, personRow_, row + 1);
-        emit birthplaceChosen(QString::fromStdString(diff));
-    });
-    if (done) accept();
+    // A place that cannot be written keeps the screen open (the error ends the click).
+    const std::string diff = ChooseBirthplace(mainChart_, personRow_, row + 1);
+    emit birthplaceChosen(QString::fromStdString(diff));
+    accept();
 }
 
 }  // namespace celmora::core

@@ -2,15 +2,16 @@
 // Copyright (C) 2026 Celmora developers
 #include "core/ui/Tnowarea.h"
 
-#include "core/JisaUnit.h"
-#include "core/NowUnit1.h"
-#include "platform/EventBoundary.h"
-
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include "core/JisaUnit.h"
+#include "core/NowUnit1.h"
+#include "platform/Messages.h"
+#include "platform/qt/GuardedConnect.h"
 
 namespace celmora::core {
 
@@ -21,7 +22,8 @@ Tnowarea::Tnowarea(Tsitukofrm& houses, ChartRecord& mainChart, platform::Message
 
     ListBox1 = new QListWidget(this);
     for (int no = 1; no <= placeCount; ++no) ListBox1->addItem(QString::fromStdString(storedPlaceName(no)));
-    auto* note = new QLabel(QStringLiteral("現在地の指定がない場合は、トランジット診断において、ASCとMCの２ツの惑星が出世の時と同じ位置に表示されます。"),
+    auto* note = new QLabel(QStringLiteral("現在地の指定がない場合は、トランジット診断において、"
+                                           "ASCとMCの２ツの惑星が出世の時と同じ位置に表示されます。"),
                             this);
     note->setWordWrap(true);
     auto* status = new QLabel(QStringLiteral("現在お住まいの地域で一番近い都市を指定して下さい。"), this);
@@ -38,9 +40,10 @@ Tnowarea::Tnowarea(Tsitukofrm& houses, ChartRecord& mainChart, platform::Message
     layout->addLayout(buttons);
     layout->addWidget(status);
 
-    connect(ListBox1, &QListWidget::currentRowChanged, this, &Tnowarea::ListBox1Click);
-    connect(okbtn, &QPushButton::clicked, this, &Tnowarea::okbtnClick);
-    connect(cancelbtn, &QPushButton::clicked, this, &QDialog::reject);
+    using platform::connectGuarded;
+    connectGuarded(ListBox1, &QListWidget::currentRowChanged, this, messages_, &Tnowarea::ListBox1Click);
+    connectGuarded(okbtn, &QPushButton::clicked, this, messages_, &Tnowarea::okbtnClick);
+    connectGuarded(cancelbtn, &QPushButton::clicked, this, messages_, &QDialog::reject);
 }
 
 void Tnowarea::ListBox1Click()
@@ -55,15 +58,13 @@ void Tnowarea::okbtnClick()
         messages_.information("現在地が指定されていません。");
         return;
     }
-    bool done = false;
-    platform::guarded(messages_, [&] {
-        // A table that cannot be used has been reported; the screen stays open.
-        if (!SelectResidenceAngles(houses_, mainChart_, chosenPlace_)) return;
-        messages_.information("現在地が指定されました。この後、ASC,MC の位置を再計算するためトランジット診断を自動的に実行します。");
-        if (transitRerun_) transitRerun_();
-        done = true;
-    });
-    if (done) accept();
+    // A table that cannot be used has been reported; the screen stays open, as it does
+    // when the transit run ends with an error.
+    if (!SelectResidenceAngles(houses_, mainChart_, chosenPlace_)) return;
+    messages_.information(
+        "現在地が指定されました。この後、ASC,MC の位置を再計算するためトランジット診断を自動的に実行します。");
+    if (transitRerun_) transitRerun_();
+    accept();
 }
 
 }  // namespace celmora::core

@@ -2,6 +2,13 @@
 // Copyright (C) 2026 Celmora developers
 #include "graphics/ui/CirUnit.h"
 
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <algorithm>
+#include <stdexcept>
+
 #include "core/ChartRecord.h"
 #include "graphics/GraphicsModule.h"
 #include "graphics/WheelFrame.h"
@@ -9,16 +16,9 @@
 #include "graphics/ui/WheelView.h"
 #include "platform/Checked.h"
 #include "platform/Messages.h"
+#include "platform/qt/GuardedConnect.h"
 #include "western/AspectUnit1.h"
 #include "western/WesternModule.h"
-
-#include <QAction>
-#include <QMenu>
-#include <QMenuBar>
-#include <QScreen>
-
-#include <algorithm>
-#include <stdexcept>
 
 namespace celmora::graphics {
 
@@ -62,7 +62,7 @@ QAction* Tcirfrm::addCommand(QMenu* menu, const char* caption, const std::string
 {
     QAction* a = menu ? menu->addAction(QString::fromUtf8(caption)) : menuBar()->addAction(QString::fromUtf8(caption));
     a->setObjectName(QString::fromStdString(name));
-    connect(a, &QAction::triggered, this, handler);
+    platform::connectGuarded(a, &QAction::triggered, this, *graphics_.services().messages, handler);
     actions_[name] = a;
     return a;
 }
@@ -73,7 +73,7 @@ QAction* Tcirfrm::addHook(QMenu* menu, const char* caption, const char* name, Wh
     a->setObjectName(QString::fromUtf8(name));
     a->setEnabled(false);
     actions_[name] = a;
-    connect(a, &QAction::triggered, this, [this, command] {
+    platform::connectGuarded(a, &QAction::triggered, this, *graphics_.services().messages, [this, command] {
         if (auto it = commands_.find(command); it != commands_.end()) it->second();
     });
     commandActions_[command] = a;
@@ -86,7 +86,7 @@ QAction* Tcirfrm::addHook(QMenu* menu, const char* caption, const char* name, Wh
     a->setObjectName(QString::fromUtf8(name));
     a->setEnabled(false);
     actions_[name] = a;
-    connect(a, &QAction::triggered, this, [this, figures] {
+    platform::connectGuarded(a, &QAction::triggered, this, *graphics_.services().messages, [this, figures] {
         if (figures_.count(figures) != 0) drawFigures(figures);
     });
     figureActions_[figures] = a;
@@ -283,7 +283,7 @@ void Tcirfrm::KoseiUnDispClick()
 
 void Tcirfrm::KoseiDetailClick()
 {
-    if (!starWindow_) starWindow_ = new FixedStarWindow(this);
+    if (!starWindow_) starWindow_ = new FixedStarWindow(*graphics_.services().messages, this);
     starWindow_->show();
     starWindow_->raise();
 }

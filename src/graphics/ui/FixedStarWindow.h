@@ -6,13 +6,18 @@
 
 #include <QDialog>
 
+namespace celmora::platform {
+class Messages;
+}
+
 namespace celmora::graphics {
 
 class FixedStarWindow : public QDialog {
     Q_OBJECT
 
 public:
-    explicit FixedStarWindow(QWidget* parent = nullptr);
+    // `messages` must outlive the window.
+    explicit FixedStarWindow(platform::Messages& messages, QWidget* parent = nullptr);
 };
 
 }  // namespace celmora::graphics

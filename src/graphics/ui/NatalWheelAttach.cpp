@@ -2,13 +2,14 @@
 // Copyright (C) 2026 Celmora developers
 #include "graphics/ui/NatalWheelAttach.h"
 
+#include <QPushButton>
+
 #include "core/ChartRecord.h"
 #include "core/DiagnosisRun.h"
 #include "graphics/GraphicsModule.h"
 #include "graphics/ui/CirUnit.h"
 #include "platform/Messages.h"
-
-#include <QPushButton>
+#include "platform/qt/GuardedConnect.h"
 
 namespace celmora::graphics {
 
@@ -22,9 +23,10 @@ Tcirfrm* attachNatalWheel(GraphicsModule& graphics, core::DiagnosisRun& run, cor
         wheel->redrawFromFrame();
     });
     if (horoscopeButton) {
-        QObject::connect(horoscopeButton, &QPushButton::clicked, wheel, [wheel, &graphics, &chart] {
+        platform::Messages& messages = *graphics.services().messages;
+        platform::connectGuarded(horoscopeButton, &QPushButton::clicked, wheel, messages, [wheel, &messages, &chart] {
             if (chart.name.empty()) {
-                graphics.services().messages->information(noChartForWheelMessage);
+                messages.information(noChartForWheelMessage);
                 return;
             }
             wheel->show();

@@ -6,11 +6,13 @@
 #include <QItemSelectionModel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "platform/EventBoundary.h"
+#include "platform/qt/GuardedConnect.h"
 #include "records/PersonFields.h"
 #include "records/PersonTable.h"
 #include "records/ui/PersonGridModel.h"
@@ -47,21 +49,26 @@ TDetailfrm::TDetailfrm(PersonTable& persons, platform::Messages& messages, QWidg
     close->setObjectName("closebtn");
     layout->addWidget(close, 0, Qt::AlignRight);
 
-    connect(close, &QPushButton::clicked, this, &QDialog::close);
-    connect(memo_, &QPlainTextEdit::textChanged, this, [this] {
+    using platform::connectGuarded;
+    connectGuarded(close, &QPushButton::clicked, this, messages_, &QDialog::close);
+    connectGuarded(memo_, &QPlainTextEdit::textChanged, this, messages_, [this] {
         if (loading_ || !persons_.isOpen()) return;
         const std::string text = memo_->toPlainText().toStdString();
-        loading_ = true;
-        platform::guarded(messages_, [&] {
-            if (persons_.field(fields::memo) != text) persons_.setField(fields::memo, text);
-        });
-        loading_ = false;
+        const QScopedValueRollback busy(loading_, true);
+        if (persons_.field(fields::memo) != text) persons_.setField(fields::memo, text);
     });
-    connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& current) {
-        if (loading_ || !current.isValid() || current.row() == persons_.currentRow()) return;
-        if (!platform::guarded(messages_, [&] { persons_.moveToRow(current.row()); })) showCurrentRow();
-    });
-    connect(model_, &QAbstractItemModel::modelReset, this, &TDetailfrm::showCurrentRow);
+    connectGuarded(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, messages_,
+                   [this](const QModelIndex& current) {
+                       if (loading_ || !current.isValid() || current.row() == persons_.currentRow()) return;
+                       // A refused value keeps the cursor on its row; the grid goes back to it.
+                       try {
+                           persons_.moveToRow(current.row());
+                       } catch (...) {
+                           showCurrentRow();
+                           throw;
+                       }
+                   });
+    connectGuarded(model_, &QAbstractItemModel::modelReset, this, messages_, &TDetailfrm::showCurrentRow);
     listener_ = persons_.addListener([this](PersonTableChange change) {
         if (change != PersonTableChange::CurrentEdited) showCurrentRow();
         loadMemo();

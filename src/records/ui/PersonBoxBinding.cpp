@@ -4,9 +4,11 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 
 #include "platform/EventBoundary.h"
 #include "platform/Table.h"
+#include "platform/qt/GuardedConnect.h"
 #include "records/PersonFields.h"
 #include "records/PersonTable.h"
 
@@ -50,12 +52,13 @@ PersonBoxBinding::PersonBoxBinding(PersonTable& persons, const BirthBoxes& boxes
 {
     const auto bindLine = [this](QLineEdit* box, std::string_view field) {
         box->setMaxLength(fieldSize(field));
-        connect(box, &QLineEdit::textChanged, this, [this, field](const QString& text) { boxEdited(field, text); });
+        platform::connectGuarded(box, &QLineEdit::textChanged, this, messages_,
+                                 [this, field](const QString& text) { boxEdited(field, text); });
     };
     const auto bindCombo = [this](QComboBox* box, std::string_view field) {
         if (box->lineEdit() != nullptr) box->lineEdit()->setMaxLength(fieldSize(field));
-        connect(box, &QComboBox::currentTextChanged, this,
-                [this, field](const QString& text) { boxEdited(field, text); });
+        platform::connectGuarded(box, &QComboBox::currentTextChanged, this, messages_,
+                                 [this, field](const QString& text) { boxEdited(field, text); });
     };
     bindLine(boxes_.NameDB, fields::name);
     bindCombo(boxes_.yyComboBox, fields::year);
@@ -96,11 +99,9 @@ void PersonBoxBinding::boxEdited(std::string_view field, const QString& text)
 {
     if (loading_ || !persons_.isOpen()) return;
     const std::string value = text.toStdString();
-    loading_ = true;  // the row's notice must not write the boxes back while typing
-    platform::guarded(messages_, [&] {
-        if (persons_.field(field) != value) persons_.setField(field, value);
-    });
-    loading_ = false;
+    // The row's notice must not write the boxes back while typing.
+    const QScopedValueRollback busy(loading_, true);
+    if (persons_.field(field) != value) persons_.setField(field, value);
 }
 
 }  // namespace celmora::records

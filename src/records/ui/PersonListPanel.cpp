@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "platform/EventBoundary.h"
 #include "platform/Messages.h"
+#include "platform/qt/GuardedConnect.h"
 #include "records/PersonTable.h"
 #include "records/ui/PersonBoxBinding.h"
 #include "records/ui/PersonSearchPanel.h"
@@ -27,14 +27,25 @@ PersonListPanel::PersonListPanel(PersonTable& persons, const BirthBoxes& boxes, 
     buttonRow_ = new QWidget(this);
     auto* buttons = new QHBoxLayout(buttonRow_);
     buttons->setContentsMargins(0, 0, 0, 0);
-    connect(addButton("gotop", "先頭(&F)"), &QPushButton::clicked, this, &PersonListPanel::gotopClick);
-    connect(addButton("gomae", "1つ前(&P)"), &QPushButton::clicked, this, &PersonListPanel::gomaeClick);
-    connect(addButton("gosaki", "1つ先(&N)"), &QPushButton::clicked, this, &PersonListPanel::gosakiClick);
-    connect(addButton("golast", "最後(&L)"), &QPushButton::clicked, this, &PersonListPanel::golastClick);
-    connect(addButton("gonnew", "新規作成(&I)"), &QPushButton::clicked, this, &PersonListPanel::gonnewClick);
-    connect(addButton("gotoroku", "ﾃﾞｰﾀ登録(&P)"), &QPushButton::clicked, this, &PersonListPanel::gotorokuClick);
-    connect(addButton("godel", "ﾃﾞｰﾀ削除(&D)"), &QPushButton::clicked, this, &PersonListPanel::godelClick);
-    connect(addButton("sortbtn", "並び替え"), &QPushButton::clicked, this, &PersonListPanel::sortbtnClick);
+    struct ButtonDef {
+        const char* objectName;
+        const char* caption;
+        void (PersonListPanel::*handler)();
+    };
+    const ButtonDef buttonDefs[] = {
+        {"gotop", "先頭(&F)", &PersonListPanel::gotopClick},
+        {"gomae", "1つ前(&P)", &PersonListPanel::gomaeClick},
+        {"gosaki", "1つ先(&N)", &PersonListPanel::gosakiClick},
+        {"golast", "最後(&L)", &PersonListPanel::golastClick},
+        {"gonnew", "新規作成(&I)", &PersonListPanel::gonnewClick},
+        {"gotoroku", "ﾃﾞｰﾀ登録(&P)", &PersonListPanel::gotorokuClick},
+        {"godel", "ﾃﾞｰﾀ削除(&D)", &PersonListPanel::godelClick},
+        {"sortbtn", "並び替え", &PersonListPanel::sortbtnClick},
+    };
+    for (const ButtonDef& def : buttonDefs) {
+        platform::connectGuarded(addButton(def.objectName, def.caption), &QPushButton::clicked, this, messages_,
+                                 def.handler);
+    }
 
     search_ =
         new PersonSearchPanel(persons_, messages_, {"simeitxt", "srch1btn", "DBGrid1"}, personListColumns(), this);
@@ -61,39 +72,40 @@ QPushButton* PersonListPanel::button(const char* objectName) const
 
 void PersonListPanel::gotopClick()
 {
-    platform::guarded(messages_, [&] { persons_.first(); });
+    persons_.first();
 }
 
 void PersonListPanel::gomaeClick()
 {
-    platform::guarded(messages_, [&] { persons_.prior(); });
+    persons_.prior();
 }
 
 void PersonListPanel::gosakiClick()
 {
-    platform::guarded(messages_, [&] { persons_.next(); });
+    persons_.next();
 }
 
 void PersonListPanel::golastClick()
 {
-    platform::guarded(messages_, [&] { persons_.last(); });
+    persons_.last();
 }
 
 void PersonListPanel::gonnewClick()
 {
-    if (platform::guarded(messages_, [&] { persons_.appendNew(); })) boxes_.NameDB->setFocus();
+    persons_.appendNew();
+    boxes_.NameDB->setFocus();
 }
 
 void PersonListPanel::gotorokuClick()
 {
-    platform::guarded(messages_, [&] { persons_.save(); });
+    persons_.save();
 }
 
 void PersonListPanel::godelClick()
 {
     if (persons_.rowCount() == 0) return;
     if (!messages_.askYesNo(deleteQuestion)) return;
-    platform::guarded(messages_, [&] { persons_.deleteCurrent(); });
+    persons_.deleteCurrent();
 }
 
 Tsortfrm& PersonListPanel::sortScreen()

@@ -42,6 +42,8 @@ public:
     // The sort screen, created on first use.
     Tsortfrm& sortScreen();
 
+    // The buttons' handlers. A value the table refuses throws TableError, which the
+    // button's guarded connection reports; called directly, the caller gets it.
     void gotopClick();
     void gomaeClick();
     void gosakiClick();

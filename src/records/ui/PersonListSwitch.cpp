@@ -4,9 +4,10 @@
 
 #include <QHBoxLayout>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSignalBlocker>
 
-#include "platform/EventBoundary.h"
+#include "platform/qt/GuardedConnect.h"
 #include "records/PersonTable.h"
 
 namespace celmora::records {
@@ -21,8 +22,8 @@ PersonListSwitch::PersonListSwitch(PersonTable& persons, platform::Messages& mes
     second_ = new QRadioButton(QString::fromStdString(PersonTable::listCaption(PersonList::Second)), this);
     row->addWidget(first_);
     row->addWidget(second_);
-    connect(first_, &QRadioButton::clicked, this, [this] { JboxClick(0); });
-    connect(second_, &QRadioButton::clicked, this, [this] { JboxClick(1); });
+    platform::connectGuarded(first_, &QRadioButton::clicked, this, messages_, [this] { JboxClick(0); });
+    platform::connectGuarded(second_, &QRadioButton::clicked, this, messages_, [this] { JboxClick(1); });
     listener_ = persons_.addListener([this](PersonTableChange change) {
         if (change == PersonTableChange::Rows) showOpenList();
     });
@@ -37,8 +38,9 @@ PersonListSwitch::~PersonListSwitch()
 void PersonListSwitch::JboxClick(int index)
 {
     const PersonList wanted = index == 0 ? PersonList::First : PersonList::Second;
-    platform::guarded(messages_, [&] { persons_.open(wanted); });
-    showOpenList();  // a list that could not be opened leaves the other one chosen
+    // A list that could not be opened leaves the other one chosen.
+    const auto showAfter = qScopeGuard([this] { showOpenList(); });
+    persons_.open(wanted);
 }
 
 void PersonListSwitch::showOpenList()

@@ -24,7 +24,8 @@ public:
     ~PersonListSwitch() override;
 
     QRadioButton* item(int index) const { return index == 0 ? first_ : second_; }
-    // Item 0 opens "人名DB", item 1 "人名2DB".
+    // Item 0 opens "人名DB", item 1 "人名2DB". A list that cannot be opened throws
+    // TableError (the item's guarded connection reports it) and stays unchosen.
     void JboxClick(int index);
 
 private:

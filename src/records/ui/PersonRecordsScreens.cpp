@@ -6,7 +6,7 @@
 #include <QLayout>
 #include <QPushButton>
 
-#include "platform/EventBoundary.h"
+#include "platform/qt/GuardedConnect.h"
 #include "records/PersonTable.h"
 #include "records/RecordsModule.h"
 #include "records/SidrelHandOver.h"
@@ -32,19 +32,19 @@ PersonRecordsScreens::PersonRecordsScreens(RecordsModule& records, const core::C
         places.switchHost->layout()->addWidget(switch_);
     }
     if (places.detailButton != nullptr) {
-        connect(places.detailButton, &QPushButton::clicked, this, &PersonRecordsScreens::detailbtnClick);
+        platform::connectGuarded(places.detailButton, &QPushButton::clicked, this, messages,
+                                 &PersonRecordsScreens::detailbtnClick);
         places.detailButton->setEnabled(true);
     }
     if (places.sidrelButton != nullptr) {
-        connect(places.sidrelButton, &QPushButton::clicked, this, &PersonRecordsScreens::sidrelClick);
+        platform::connectGuarded(places.sidrelButton, &QPushButton::clicked, this, messages,
+                                 &PersonRecordsScreens::sidrelClick);
         places.sidrelButton->setEnabled(true);
     }
 
     // What was typed into the current row is kept when the program ends.
-    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, [&persons, &messages] {
-        platform::guarded(messages, [&] {
-            if (persons.isOpen()) persons.leaveRow();
-        });
+    platform::connectGuarded(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, messages, [&persons] {
+        if (persons.isOpen()) persons.leaveRow();
     });
 }
 
@@ -66,7 +66,7 @@ void PersonRecordsScreens::detailbtnClick()
 
 void PersonRecordsScreens::sidrelClick()
 {
-    platform::guarded(*records_.services().messages, [&] { SidrelHandOver(chart_, records_.services()); });
+    SidrelHandOver(chart_, records_.services());
 }
 
 PersonRecordsScreens* attachPersonRecords(RecordsModule& records, const core::ChartRecord& chart,

@@ -10,7 +10,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "platform/EventBoundary.h"
+#include "platform/qt/GuardedConnect.h"
 #include "records/PersonTable.h"
 #include "records/ui/PersonGridModel.h"
 
@@ -59,14 +59,17 @@ PersonSearchPanel::PersonSearchPanel(PersonTable& persons, platform::Messages& m
     }
     layout->addWidget(grid_, 1);
 
-    connect(searchButton_, &QPushButton::clicked, this, &PersonSearchPanel::search);
-    connect(searchBox_, &QLineEdit::returnPressed, this, &PersonSearchPanel::search);
-    connect(model_, &PersonGridModel::currentRowChanged, this, &PersonSearchPanel::showCurrentRow);
-    connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& current) {
-        if (current.isValid()) gridRowChosen(current.row());
-    });
+    using platform::connectGuarded;
+    connectGuarded(searchButton_, &QPushButton::clicked, this, messages_, &PersonSearchPanel::search);
+    connectGuarded(searchBox_, &QLineEdit::returnPressed, this, messages_, &PersonSearchPanel::search);
+    connectGuarded(model_, &PersonGridModel::currentRowChanged, this, messages_, &PersonSearchPanel::showCurrentRow);
+    connectGuarded(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, messages_,
+                   [this](const QModelIndex& current) {
+                       if (current.isValid()) gridRowChosen(current.row());
+                   });
     // After a reset the view has no current row: show the list's again.
-    connect(model_, &QAbstractItemModel::modelReset, this, [this] { showCurrentRow(persons_.currentRow()); });
+    connectGuarded(model_, &QAbstractItemModel::modelReset, this, messages_,
+                   [this] { showCurrentRow(persons_.currentRow()); });
     showCurrentRow(persons_.currentRow());
 }
 
@@ -77,7 +80,7 @@ void PersonSearchPanel::addLeadingWidget(QWidget* widget)
 
 void PersonSearchPanel::search()
 {
-    platform::guarded(messages_, [&] { persons_.searchName(searchBox_->text().toStdString()); });
+    persons_.searchName(searchBox_->text().toStdString());
 }
 
 void PersonSearchPanel::showCurrentRow(int row)
@@ -98,7 +101,12 @@ void PersonSearchPanel::gridRowChosen(int row)
 {
     if (syncing_ || row == persons_.currentRow()) return;
     // A refused value keeps the cursor on its row; the grid goes back to it.
-    if (!platform::guarded(messages_, [&] { persons_.moveToRow(row); })) showCurrentRow(persons_.currentRow());
+    try {
+        persons_.moveToRow(row);
+    } catch (...) {
+        showCurrentRow(persons_.currentRow());
+        throw;
+    }
 }
 
 }  // namespace celmora::records

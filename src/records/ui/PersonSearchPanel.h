@@ -47,7 +47,8 @@ public:
     // Puts a row of buttons left of the search box (the data-entry page's navigation).
     void addLeadingWidget(QWidget* widget);
 
-    // 氏名検索: the nearest name at or after the box text, in name order.
+    // 氏名検索: the nearest name at or after the box text, in name order. A refused
+    // value of the row being left throws TableError (reported by the button's guard).
     void search();
 
 private:

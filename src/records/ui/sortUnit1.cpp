@@ -6,10 +6,11 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "platform/EventBoundary.h"
+#include "platform/qt/GuardedConnect.h"
 #include "records/PersonIndexes.h"
 #include "records/PersonTable.h"
 
@@ -50,8 +51,8 @@ Tsortfrm::Tsortfrm(PersonTable& persons, platform::Messages& messages, QWidget* 
     close->setObjectName("closebtn");
     layout->addWidget(close, 0, Qt::AlignRight);
 
-    connect(group_, &QButtonGroup::idClicked, this, &Tsortfrm::RadioGroup1Click);
-    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    platform::connectGuarded(group_, &QButtonGroup::idClicked, this, messages_, &Tsortfrm::RadioGroup1Click);
+    platform::connectGuarded(close, &QPushButton::clicked, this, messages_, &QDialog::close);
     listener_ = persons_.addListener([this](PersonTableChange change) {
         if (change == PersonTableChange::Rows) showOrder();
     });
@@ -71,8 +72,9 @@ int Tsortfrm::checkedItem() const
 void Tsortfrm::RadioGroup1Click(int index)
 {
     if (index < 0 || index >= static_cast<int>(sortItems.size())) return;
-    platform::guarded(messages_, [&] { persons_.setOrder(sortItems[static_cast<std::size_t>(index)].index); });
-    showOrder();
+    // The checked item shows the actual order, also when this one was refused.
+    const auto showAfter = qScopeGuard([this] { showOrder(); });
+    persons_.setOrder(sortItems[static_cast<std::size_t>(index)].index);
 }
 
 void Tsortfrm::showOrder()

@@ -31,7 +31,8 @@ public:
     // Item 0..8 in screen order.
     QRadioButton* item(int index) const { return items_.at(static_cast<std::size_t>(index)); }
     int checkedItem() const;
-    // Choosing an item switches the list's order.
+    // Choosing an item switches the list's order; a refusal throws (reported by the
+    // group's guarded connection) and the checked item goes back to the actual order.
     void RadioGroup1Click(int index);
 
 private:

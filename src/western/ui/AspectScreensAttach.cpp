@@ -2,18 +2,19 @@
 // Copyright (C) 2026 Celmora developers
 #include "western/ui/AspectScreensAttach.h"
 
-#include "western/WesternModule.h"
-#include "core/DiagnosisRun.h"
-#include "western/ui/NatalAspectPanel.h"
-#include "western/ui/Taspectsetfrm.h"
-
 #include <QBoxLayout>
 #include <QPushButton>
 
+#include "core/DiagnosisRun.h"
+#include "platform/qt/GuardedConnect.h"
+#include "western/WesternModule.h"
+#include "western/ui/NatalAspectPanel.h"
+#include "western/ui/Taspectsetfrm.h"
+
 namespace celmora::western {
 
-AspectScreens attachAspectScreens(WesternModule& western, core::DiagnosisRun& run, QWidget* detailArea, QWidget* mainWindow,
-                                  QWidget* aiPage)
+AspectScreens attachAspectScreens(WesternModule& western, core::DiagnosisRun& run, QWidget* detailArea,
+                                  QWidget* mainWindow, QWidget* aiPage)
 {
     AspectScreens screens;
     screens.settings = new Taspectsetfrm(western, mainWindow);
@@ -31,7 +32,8 @@ AspectScreens attachAspectScreens(WesternModule& western, core::DiagnosisRun& ru
         } else {
             button->move(8, 8);
         }
-        QObject::connect(button, &QPushButton::clicked, panel, &NatalAspectPanel::AspectEnvClick);
+        platform::connectGuarded(button, &QPushButton::clicked, panel, *western.services().messages,
+                                 &NatalAspectPanel::AspectEnvClick);
         screens.aiPageButton = button;
     }
     run.afterStep(core::DiagnosisStep::Aspects, [panel](core::DiagnosisContext&) { panel->refresh(); });

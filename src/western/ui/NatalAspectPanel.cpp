@@ -2,19 +2,19 @@
 // Copyright (C) 2026 Celmora developers
 #include "western/ui/NatalAspectPanel.h"
 
-#include "western/WesternModule.h"
-#include "platform/Messages.h"
-#include "western/ui/NatalAspectGridModel.h"
-#include "western/ui/Taspectsetfrm.h"
-
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
-
 #include <utility>
+
+#include "platform/Messages.h"
+#include "platform/qt/GuardedConnect.h"
+#include "western/WesternModule.h"
+#include "western/ui/NatalAspectGridModel.h"
+#include "western/ui/Taspectsetfrm.h"
 
 namespace celmora::western {
 
@@ -49,7 +49,8 @@ NatalAspectPanel::NatalAspectPanel(WesternModule& western, Taspectsetfrm& settin
     grid_->setModel(model_);
     grid_->horizontalHeader()->hide();
     grid_->verticalHeader()->hide();
-    for (auto [header, size] : {std::pair{grid_->horizontalHeader(), cellWidth}, std::pair{grid_->verticalHeader(), cellHeight}}) {
+    for (auto [header, size] :
+         {std::pair{grid_->horizontalHeader(), cellWidth}, std::pair{grid_->verticalHeader(), cellHeight}}) {
         header->setMinimumSectionSize(size);
         header->setDefaultSectionSize(size);
     }
@@ -68,7 +69,8 @@ NatalAspectPanel::NatalAspectPanel(WesternModule& western, Taspectsetfrm& settin
     auto* side = new QVBoxLayout();
     side->addWidget(legend("HARD ASPECT", "background-color: #FF00FF; color: #FFFFFF; padding: 3px;",
                            "作用が強いアスペクト", this));
-    side->addWidget(legend("SOFT ASPECT", "background-color: #FFFFFF; color: #000000; padding: 3px; border: 1px solid #C0C0C0;",
+    side->addWidget(legend("SOFT ASPECT",
+                           "background-color: #FFFFFF; color: #000000; padding: 3px; border: 1px solid #C0C0C0;",
                            "作用が弱いアスペクト", this));
     auto* caption = new QLabel("アスペクトとは、惑星と惑星の角度のことです", this);
     caption->setWordWrap(true);
@@ -80,7 +82,8 @@ NatalAspectPanel::NatalAspectPanel(WesternModule& western, Taspectsetfrm& settin
     row->addLayout(side);
     row->addStretch(1);
 
-    connect(AspectEnv, &QPushButton::clicked, this, &NatalAspectPanel::AspectEnvClick);
+    platform::connectGuarded(AspectEnv, &QPushButton::clicked, this, *western_.services().messages,
+                             &NatalAspectPanel::AspectEnvClick);
 }
 
 void NatalAspectPanel::refresh()

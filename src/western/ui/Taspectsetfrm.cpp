@@ -2,13 +2,6 @@
 // Copyright (C) 2026 Celmora developers
 #include "western/ui/Taspectsetfrm.h"
 
-#include "western/WesternModule.h"
-#include "platform/Errors.h"
-#include "platform/Messages.h"
-#include "platform/Table.h"
-#include "western/ASPDB1.h"
-#include "western/ui/AspectDefinitionsModel.h"
-
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -17,8 +10,15 @@
 #include <QTableView>
 #include <QToolBar>
 #include <QVBoxLayout>
-
 #include <algorithm>
+
+#include "platform/Errors.h"
+#include "platform/Messages.h"
+#include "platform/Table.h"
+#include "platform/qt/GuardedConnect.h"
+#include "western/ASPDB1.h"
+#include "western/WesternModule.h"
+#include "western/ui/AspectDefinitionsModel.h"
 
 namespace celmora::western {
 
@@ -62,7 +62,7 @@ Taspectsetfrm::Taspectsetfrm(WesternModule& western, QWidget* parent) : QWidget(
     CloseBtn->setObjectName("CloseBtn");
     bottom->addWidget(CloseBtn);
     layout->addLayout(bottom);
-    connect(CloseBtn, &QPushButton::clicked, this, &Taspectsetfrm::CloseBtnClick);
+    platform::connectGuarded(CloseBtn, &QPushButton::clicked, this, *services.messages, &Taspectsetfrm::CloseBtnClick);
 
     if (table_) {
         // Edit mode from the start: every cell of the grid can be typed over.
@@ -70,8 +70,8 @@ Taspectsetfrm::Taspectsetfrm(WesternModule& western, QWidget* parent) : QWidget(
         grid->setModel(model_);
         grid->horizontalHeader()->setStretchLastSection(false);
         grid->setColumnWidth(0, 200);
-        connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-                [this](const QModelIndex& current) { showRow(current.row()); });
+        platform::connectGuarded(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+                                 *services.messages, [this](const QModelIndex& current) { showRow(current.row()); });
         if (model_->rowCount() > 0) grid->setCurrentIndex(model_->index(0, 0));
     } else {
         grid->setEnabled(false);
@@ -86,10 +86,11 @@ Taspectsetfrm::~Taspectsetfrm() = default;
 
 void Taspectsetfrm::buildNavigator()
 {
-    auto step = [this](const char* caption, auto target) {
+    platform::Messages& messages = *western_.services().messages;
+    auto step = [this, &messages](const char* caption, auto target) {
         QAction* a = navigator->addAction(QString::fromUtf8(caption));
         a->setEnabled(model_ != nullptr);
-        connect(a, &QAction::triggered, this, [this, target] {
+        platform::connectGuarded(a, &QAction::triggered, this, messages, [this, target] {
             const int rows = model_->rowCount();
             if (rows == 0) return;
             const int row = std::clamp(target(grid->currentIndex().row(), rows), 0, rows - 1);
@@ -103,22 +104,25 @@ void Taspectsetfrm::buildNavigator()
     navigator->addSeparator();
     QAction* add = navigator->addAction("追加");
     add->setEnabled(model_ != nullptr);
-    connect(add, &QAction::triggered, this, [this] {
+    platform::connectGuarded(add, &QAction::triggered, this, messages, [this] {
         saveMemo();
         const int row = model_->appendRow();
         if (row >= 0) grid->setCurrentIndex(model_->index(row, 0));
     });
     QAction* remove = navigator->addAction("削除");
     remove->setEnabled(model_ != nullptr);
-    connect(remove, &QAction::triggered, this, [this] {
+    platform::connectGuarded(remove, &QAction::triggered, this, messages, [this] {
         const int row = grid->currentIndex().row();
         if (row < 0) return;
         if (!western_.services().messages->askYesNo("このアスペクトの定義を削除しますか？")) return;
         memoRow_ = -1;
         model_->removeRowAt(row);
         const int rows = model_->rowCount();
-        if (rows > 0) grid->setCurrentIndex(model_->index(std::min(row, rows - 1), 0));
-        else memo->clear();
+        if (rows > 0) {
+            grid->setCurrentIndex(model_->index(std::min(row, rows - 1), 0));
+        } else {
+            memo->clear();
+        }
     });
 }
 
