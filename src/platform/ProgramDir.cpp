@@ -126,6 +126,10 @@ std::string ProgramDir::textDir() const
 {
     return join(root_, textFolder);
 }
+std::string ProgramDir::editedTextDir() const
+{
+    return join(writable_, "userdb");
+}
 std::string ProgramDir::iconDir() const
 {
     return join(root_, iconFolder);

@@ -51,6 +51,9 @@ public:
     std::string houseTableDir() const;                         // "precidus"
     std::string personDir() const;                             // "jinmei" (writable)
     std::string textDir() const;                               // "bunsyodb"
+    // The user's own copies of text tables edited in the settings windows (writable);
+    // the installed tables in textDir() are never written.
+    std::string editedTextDir() const;                         // "userdb"
     std::string iconDir() const;                               // "icon"
     std::string signPictureDir() const;                        // "bmp"
     std::string signSymbolDir() const;                         // "bmp2"

@@ -37,10 +37,10 @@ void AspectTable::assign(const std::vector<AspectDefinition>& rows)
 }
 
 std::string loadAspectTable(AspectTable& aspects, platform::TableEngine& engine, const std::string& folder,
-                            platform::Messages& messages)
+                            platform::Messages& messages, bool installed)
 {
     try {
-        const auto table = engine.open(folder, aspectTableName);
+        const auto table = installed ? engine.openReadOnly(folder, aspectTableName) : engine.open(folder, aspectTableName);
         const int rows = aspects.load(*table);
         if (rows > AspectTable::slotCount) {
             messages.information("アスペクト定義表 ASPECT.db には " + std::to_string(rows) + " 行ありますが、使えるのは最初の " +

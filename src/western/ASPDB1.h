@@ -70,7 +70,8 @@ private:
 // opened leaves the definitions empty, so no pair has an aspect; that is returned, not
 // shown, because the program starts without it (the settings window shows the reason
 // when it is opened). Returns the engine's error text, "" when the table loaded.
+// `installed`: the folder is installed data, opened read-only.
 std::string loadAspectTable(AspectTable& aspects, platform::TableEngine& engine, const std::string& folder,
-                            platform::Messages& messages);
+                            platform::Messages& messages, bool installed = false);
 
 }  // namespace celmora::western

@@ -6,6 +6,10 @@
 #include "graphics/WheelFrame.h"
 #include "western/ASPDB1.h"
 #include "western/AspectUnit1.h"
+#include "platform/Errors.h"
+
+#include <filesystem>
+#include <system_error>
 
 namespace celmora::western {
 
@@ -20,9 +24,40 @@ WesternModule::WesternModule(const platform::Services& services, graphics::Wheel
 
 WesternModule::~WesternModule() = default;
 
+namespace {
+
+std::filesystem::path aspectFile(const std::string& folder)
+{
+    return std::filesystem::path(folder) / (std::string(aspectTableName) + ".db");
+}
+
+}  // namespace
+
 std::string WesternModule::reloadAspectTable()
 {
-    return loadAspectTable(*aspectTable_, *services_.tables, services_.dirs.textDir(), *services_.messages);
+    const std::string edited = services_.dirs.editedTextDir();
+    std::error_code ec;
+    const std::string folder = std::filesystem::exists(aspectFile(edited), ec) ? edited : services_.dirs.textDir();
+    return loadAspectTable(*aspectTable_, *services_.tables, folder, *services_.messages,
+                           services_.dirs.isInstalledData(folder));
+}
+
+std::string WesternModule::editableAspectFolder()
+{
+    const std::string edited = services_.dirs.editedTextDir();
+    std::error_code ec;
+    if (std::filesystem::exists(aspectFile(edited), ec)) return edited;
+    std::filesystem::create_directories(edited, ec);
+    if (!ec) {
+        std::filesystem::copy_file(aspectFile(services_.dirs.textDir()), aspectFile(edited), ec);
+        if (!ec) std::filesystem::permissions(aspectFile(edited), std::filesystem::perms::owner_write,
+                                              std::filesystem::perm_options::add, ec);
+    }
+    if (ec) {
+        throw platform::TableError("アスペクト定義表 ASPECT.db の編集用の写しをフォルダ「" + edited +
+                                   "」に作れません。");
+    }
+    return edited;
 }
 
 void WesternModule::wire(core::DiagnosisRun& run)

@@ -41,9 +41,14 @@ public:
     graphics::WheelFrame& wheelFrame() { return frame_; }
     const AspectTable& aspectTable() const { return *aspectTable_; }
     const AspectMatrix& aspectMatrix() const { return *aspectMatrix_; }
-    // Reads "ASPECT.db" again; "" when it loaded, else why it could not be opened
-    // (the definitions are then empty).
+    // Reads "ASPECT.db" again — the user's edited copy when there is one, else the
+    // installed table; "" when it loaded, else why it could not be opened (the
+    // definitions are then empty).
     std::string reloadAspectTable();
+    // The folder of the "ASPECT.db" the settings window edits: the user's copy, made
+    // from the installed table the first time. The installed table is never written.
+    // @warning Throws TableError (a Japanese text) when the copy cannot be made.
+    std::string editableAspectFolder();
 
 private:
     const platform::Services& services_;

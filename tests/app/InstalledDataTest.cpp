@@ -144,21 +144,21 @@ TEST_F(InstalledDataTest, DiagnosesInThisProcessOverEveryHouseTable)
         testing::TestServices env(platform::ProgramDir(installed.root(), user.path()),
                                   platform::makeSqliteTableEngine(), {2026, 12, 9});
         app::Workstation ws(env.services);
-        ws.setPersonWriteBack(false);
+        ws.records().setPersonWriteBack(false);
         // Each lookup opens its table again, as the original screens did.
-        ws.koyomi().setReopenEveryCall(true);
-        ws.houses().setReopenEveryCall(true);
+        ws.chartCore().koyomi().setReopenEveryCall(true);
+        ws.chartCore().houses().setReopenEveryCall(true);
         for (const auto& [place, year] : births) {
             SCOPED_TRACE(place.name);
             ASSERT_TRUE(ws.run().run({"試験", year, "02", "28", "06", "30", "男", place.timeDifference, place.name}))
                 << (env.messages.list.empty() ? "" : env.messages.list.front().text);
         }
-        for (int table = 0; table < 6; ++table) ASSERT_TRUE(ws.houses().selectTable(table)) << table;
-        ws.reloadAspectTable();
+        for (int table = 0; table < 6; ++table) ASSERT_TRUE(ws.chartCore().houses().selectTable(table)) << table;
+        ws.western().reloadAspectTable();
 
         // A write on an installed table is refused, not carried out.
-        ASSERT_NE(ws.houses().table(), nullptr);
-        platform::Table& houses = *ws.houses().table();
+        ASSERT_NE(ws.chartCore().houses().table(), nullptr);
+        platform::Table& houses = *ws.chartCore().houses().table();
         for (const auto& write : std::vector<std::function<void()>>{
                  [&] { houses.edit(); },
                  [&] { houses.append(); },

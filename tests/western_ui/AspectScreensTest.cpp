@@ -160,13 +160,17 @@ private slots:
         QCOMPARE(model->rowCount(), 11);
         QVERIFY(settings.memo->toPlainText().contains("です。"));
 
-        // The conjunction's orb from 8 to 3: in the file at once, in memory after "閉じる".
+        // The conjunction's orb from 8 to 3: in the user's copy at once, in memory after
+        // "閉じる"; the installed table keeps its value.
         QCOMPARE(f.ws->western().aspectTable().slot(1).orb, 8);
         QVERIFY(model->setData(model->index(0, 3), 3, Qt::EditRole));
         {
-            auto table = f.env.tables->open(f.env.services.dirs.textDir(), "ASPECT");
+            auto table = f.env.tables->open(f.env.services.dirs.editedTextDir(), "ASPECT");
             QVERIFY(table->first());
             QCOMPARE(table->integer("許容度"), 3);
+            auto installed = f.env.tables->open(f.env.services.dirs.textDir(), "ASPECT");
+            QVERIFY(installed->first());
+            QCOMPARE(installed->integer("許容度"), 8);
         }
         QCOMPARE(f.ws->western().aspectTable().slot(1).orb, 8);
         settings.close();  // the window frame: no reload

@@ -31,7 +31,7 @@ Taspectsetfrm::Taspectsetfrm(WesternModule& western, QWidget* parent) : QWidget(
 
     const auto& services = western_.services();
     try {
-        table_ = services.tables->open(services.dirs.textDir(), aspectTableName);
+        table_ = services.tables->open(western_.editableAspectFolder(), aspectTableName);
     } catch (const platform::TableError& e) {
         openError_ = e.what();
     }
