@@ -2,6 +2,8 @@
 // Copyright (C) 2026 Celmora developers
 #include "core/koyomiDB.h"
 
+#include "core/TablePosition.h"
+
 #include "core/ChartPoints.h"
 #include "core/ChartRecord.h"
 #include "core/DataUnit1.h"
@@ -114,6 +116,20 @@ bool Tkoyomifrm::get_planet(ChartRecord& record)
         if (!found) {
             messages_.information(record.birthDateText + " not found at Tkoyomifrm.get_planet.");
             return false;
+        }
+
+        // Every position of the day's row is one the tables can hold, before any of them
+        // is used: a damaged file is refused with its row and field.
+        const PositionSource where{"天文暦の年テーブル「" + std::to_string(record.year) + "」", record.birthDateText};
+        const auto check = [&](const std::string& signField, const std::string& degField) {
+            checkTablePosition(where, signField, table.text(signField), degField, table.text(degField));
+        };
+        check(ephemeris::sunSign, ephemeris::sunDeg);
+        check(record.hour < 12 ? ephemeris::moon0Sign : ephemeris::moon12Sign,
+              record.hour < 12 ? ephemeris::moon0Deg : ephemeris::moon12Deg);
+        check(ephemeris::nodeSign, ephemeris::nodeDeg);
+        for (const char* planet : ephemeris::planetFieldNames) {
+            check(std::string("WIN") + planet, std::string("RAD") + planet);
         }
 
         int p = point::Mercury;

@@ -2,6 +2,8 @@
 // Copyright (C) 2026 Celmora developers
 #include "core/situkohyodb.h"
 
+#include "core/TablePosition.h"
+
 #include "core/ChartRecord.h"
 #include "core/DataUnit1.h"
 #include "core/calc1Unit.h"
@@ -32,6 +34,16 @@ constexpr CuspField cuspFields[] = {
     {1, "HA01S", "HA01", 7},  {2, "HA02S", "HA02", 8},  {3, "HA03S", "HA03", 9},
     {10, "HA10S", "HA10", 4}, {11, "HA11S", "HA11", 5}, {12, "HA12S", "HA12", 6},
 };
+
+// Every cusp of the current row (or only ASC and MC) is a position the tables can
+// hold, before any of them is written into a record.
+void checkCusps(const platform::Table& table, const std::string& tableName, std::string_view key, bool anglesOnly)
+{
+    for (const CuspField& f : cuspFields) {
+        if (anglesOnly && f.house != 1 && f.house != 10) continue;
+        checkTablePosition({"室項表「" + tableName + "」", std::string(key)}, f.signField, table.text(f.signField), f.degField, table.text(f.degField));
+    }
+}
 
 }  // namespace
 
@@ -108,6 +120,7 @@ bool Tsitukofrm::FindHouseCusps(std::string_view t, ChartRecord& record)
 {
     if (!lookup(t)) return false;
     platform::ControlsDisabled quiet(*table_);
+    checkCusps(*table_, displayName(), t, false);
     std::string notice;
     for (const CuspField& f : cuspFields) {
         record.houseSignName[f.house] = table_->text(f.signField);
@@ -134,6 +147,7 @@ bool Tsitukofrm::FindNowAngles(ChartRecord& record)
 {
     if (!lookup(record.localSiderealTime)) return false;
     platform::ControlsDisabled quiet(*table_);
+    checkCusps(*table_, displayName(), record.localSiderealTime, true);
     std::string notice;
     for (const CuspField& f : cuspFields) {
         if (f.house != 1 && f.house != 10) continue;

@@ -322,6 +322,25 @@ private:
     sqlite3_stmt* stmt_ = nullptr;
 };
 
+// A stored value as a message may show it: at most 20 characters, invalid UTF-8
+// replaced, control characters as "?".
+std::string echoValue(const std::string& value)
+{
+    std::string out;
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < value.size() && count < 20; ++count) {
+        const std::size_t start = i;
+        const char32_t cp = utf8::next(value, i);
+        if (cp == 0xFFFD || cp < 0x20 || cp == 0x7F) {
+            out += '?';
+        } else {
+            out.append(value, start, i - start);
+        }
+    }
+    if (count == 20 && out.size() < value.size()) out += "…";
+    return out;
+}
+
 std::string textOf(sqlite3* db, const char* query)
 {
     sqlite3_stmt* s = nullptr;
@@ -840,8 +859,10 @@ public:
             try {
                 return toInt(*s);
             } catch (const CommandError&) {
-                throw ConversionError(tableText() + "のフィールド「" + fields_[f].name + "」の値「" + *s +
-                                      "」は整数ではありません。");
+                // A damaged or hand-edited file: name the table, the row and the field, and
+                // never echo more than a short, valid piece of the value.
+                throw TableError(tableText() + "の " + std::to_string(recordNumber()) + " 行目、フィールド「" +
+                                 fields_[f].name + "」の値「" + echoValue(*s) + "」は整数ではありません。");
             }
         }
         return 0;

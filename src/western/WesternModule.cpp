@@ -7,6 +7,7 @@
 #include "western/ASPDB1.h"
 #include "western/AspectUnit1.h"
 #include "platform/Errors.h"
+#include "platform/Messages.h"
 
 #include <filesystem>
 #include <system_error>
@@ -38,8 +39,9 @@ std::string WesternModule::reloadAspectTable()
     const std::string edited = services_.dirs.editedTextDir();
     std::error_code ec;
     const std::string folder = std::filesystem::exists(aspectFile(edited), ec) ? edited : services_.dirs.textDir();
-    return loadAspectTable(*aspectTable_, *services_.tables, folder, *services_.messages,
-                           services_.dirs.isInstalledData(folder));
+    aspectLoadError_ = loadAspectTable(*aspectTable_, *services_.tables, folder, *services_.messages,
+                                       services_.dirs.isInstalledData(folder));
+    return aspectLoadError_;
 }
 
 std::string WesternModule::editableAspectFolder()
@@ -63,6 +65,10 @@ std::string WesternModule::editableAspectFolder()
 void WesternModule::wire(core::DiagnosisRun& run)
 {
     run.setStep(core::DiagnosisStep::Aspects, [this](core::DiagnosisContext& c) {
+        if (!aspectLoadError_.empty()) {
+            c.messages.error(aspectLoadError_);
+            throw platform::CommandAborted();
+        }
         buildAspectTable(c.chart, frame_, *aspectTable_, *aspectMatrix_);
     });
 }

@@ -7,7 +7,8 @@
 //
 //   in:  the natal wheel's frame (separations) after step 13
 //   out: step 14 — the frame's aspectAngle, the aspect flags, the chart's hard and
-//        soft counts
+//        soft counts. Without readable definitions step 14 says why and ends the run:
+//        a chart with no aspects is never reported from a missing or damaged table.
 
 #include "platform/Services.h"
 
@@ -49,12 +50,15 @@ public:
     // from the installed table the first time. The installed table is never written.
     // @warning Throws TableError (a Japanese text) when the copy cannot be made.
     std::string editableAspectFolder();
+    // Why the definitions could not be read at the last load, "" when they were.
+    const std::string& aspectLoadError() const { return aspectLoadError_; }
 
 private:
     const platform::Services& services_;
     graphics::WheelFrame& frame_;
     std::unique_ptr<AspectTable> aspectTable_;
     std::unique_ptr<AspectMatrix> aspectMatrix_;
+    std::string aspectLoadError_;
 };
 
 }  // namespace celmora::western

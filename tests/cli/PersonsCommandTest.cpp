@@ -29,6 +29,7 @@ protected:
         day.sun = {"山羊", "10.05"};
         day.moon0 = {"天秤", "2.00"};
         testing::writeYearTable(*engine, dir / "db", 1980, {day});
+        testing::writeAspectTable(*engine, dir / "bunsyodb");
         testing::writeHouseTable(*engine, dir / "precidus", "Tokyo",
                                  {testing::houseRow("16.07.00", "牡羊", "29.58", "山羊", "24.07"),
                                   testing::houseRow("15.48.00", "うお", "20.00", "射手", "28.00")});

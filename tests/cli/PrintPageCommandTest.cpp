@@ -27,6 +27,7 @@ protected:
         testing::EphemerisDay day{"1980/01/01"};
         day.sun = {"山羊", "10.05"};
         testing::writeYearTable(*engine, dir / "db", 1980, {day});
+        testing::writeAspectTable(*engine, dir / "bunsyodb");
         testing::writeHouseTable(*engine, dir / "precidus", "Tokyo",
                                  {testing::houseRow("16.07.00", "牡羊", "29.58", "山羊", "24.07")});
         std::ofstream body(dir / "body.txt");

@@ -92,4 +92,29 @@ inline HouseRow houseRow(const std::string& key, const std::string& ascSign, con
     return {key, {{{ascSign, ascDeg}, {ascSign, "20.10"}, {ascSign, "25.20"}, {mcSign, mcDeg}, {mcSign, "12.40"}, {mcSign, "18.50"}}}};
 }
 
+// The aspect definitions "ASPECT.db" with the shipped angles and orbs (memos short).
+inline void writeAspectTable(platform::TableEngine& engine, const std::string& folder)
+{
+    using platform::FieldType;
+    const platform::TableDef def{{{"名称", FieldType::Text, 20},
+                                  {"Tessaro流", FieldType::Text, 10},
+                                  {"度数", FieldType::SmallInt},
+                                  {"許容度", FieldType::SmallInt},
+                                  {"ETC", FieldType::Text, 40},
+                                  {"メモ", FieldType::Memo}},
+                                 0};
+    auto table = engine.create(folder, "ASPECT", def);
+    platform::bulkInsert(*table, {{"コンジャンクション", "HARD", "0", "8", "", "合"},
+                                  {"オポジション", "HARD", "180", "8", "", "衝"},
+                                  {"スクエア", "HARD", "90", "7", "", "矩"},
+                                  {"トライン", "SOFT", "120", "7", "", "三分"},
+                                  {"クインカンクス", "HARD", "150", "3", "", "インコンジャンクト"},
+                                  {"セクスタイル", "SOFT", "60", "5", "", "六分"},
+                                  {"セミスクエア", "HARD", "45", "2", "", "半矩"},
+                                  {"セスキコードレート", "HARD", "135", "2", "", "一矩半"},
+                                  {"セミセクスタイル", "SOFT", "30", "2", "", "半六分"},
+                                  {"クインタイル", "SOFT", "72", "2", "", "五分"},
+                                  {"バイクインタイル", "SOFT", "144", "2", "", "倍五分"}});
+}
+
 }  // namespace celmora::testing
