@@ -45,13 +45,18 @@ void seedWritableRoot(const std::string& root, const std::string& writable)
         for (const auto& entry : fs::directory_iterator(join(root, personFolder), ec)) {
             if (!entry.is_regular_file(ec)) continue;
             const fs::path target = fs::path(join(writable, personFolder)) / entry.path().filename();
-            if (!fs::exists(target, ec)) fs::copy_file(entry.path(), target, ec);
+            if (!fs::exists(target, ec) && fs::copy_file(entry.path(), target, ec)) {
+                // Installed copies may come read-only (a read-only medium); the user's own are written.
+                fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, ec);
+            }
         }
     }
     const std::string installedSettings = join(root, settingsFileName);
     const std::string userSettings = join(writable, settingsFileName);
     if (fs::exists(installedSettings, ec) && !fs::exists(userSettings, ec)) {
-        fs::copy_file(installedSettings, userSettings, ec);
+        if (fs::copy_file(installedSettings, userSettings, ec)) {
+            fs::permissions(userSettings, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, ec);
+        }
     }
 }
 

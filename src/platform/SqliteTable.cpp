@@ -1456,6 +1456,13 @@ public:
         return fs::is_regular_file(tablePath(folder, name), ec);
     }
 
+    bool occupied(const std::string& folder, const std::string& name) const override
+    {
+        if (!tableNameProblem(name).empty()) return false;
+        std::error_code ec;
+        return fs::symlink_status(tablePath(folder, name), ec).type() != fs::file_type::not_found && !ec;
+    }
+
     std::unique_ptr<Table> open(const std::string& folder, const std::string& name) override
     {
         // A copy in a read-only folder could not take the side files of a writer, so it

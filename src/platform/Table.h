@@ -130,6 +130,10 @@ public:
     virtual ~TableEngine() = default;
 
     virtual bool exists(const std::string& folder, const std::string& name) const = 0;
+    // Whether anything at all stands where the table's file would be: a file, a folder,
+    // a named pipe, a symbolic link even when it leads nowhere. A table is only ever
+    // created where nothing is.
+    virtual bool occupied(const std::string& folder, const std::string& name) const { return exists(folder, name); }
     // Opens an existing table; a missing or unreadable file throws TableError naming
     // the table and folder. A file this process may not write (a read-only folder) is
     // opened as by openReadOnly.

@@ -122,8 +122,23 @@ std::string PersonTable::listCaption(PersonList list)
 
 void PersonTable::createMissingLists()
 {
+    // Only a fresh folder gets new empty lists: where one list is already kept, a
+    // missing other one was moved or renamed, and an empty list in its place would hide that.
+    const bool fresh =
+        !engine_.occupied(folder_, tableName(PersonList::First)) && !engine_.occupied(folder_, tableName(PersonList::Second));
     for (PersonList list : {PersonList::First, PersonList::Second}) {
-        if (!engine_.exists(folder_, tableName(list))) engine_.create(folder_, tableName(list), definition());
+        const std::string name = tableName(list);
+        if (engine_.exists(folder_, name)) continue;
+        if (engine_.occupied(folder_, name)) {
+            throw platform::TableError("人名テーブル「" + name + ".db」の場所（フォルダ「" + folder_ +
+                                       "」）に、テーブルのファイルではないもの（フォルダ、名前付きパイプ、リンク切れのリンクなど）があります。"
+                                       "触らずにそのままにしました。");
+        }
+        if (!fresh) {
+            throw platform::TableError("人名テーブル「" + name + ".db」がフォルダ「" + folder_ +
+                                       "」にありません。移動した場合は元の場所に戻してください。");
+        }
+        engine_.create(folder_, name, definition());
     }
 }
 
@@ -134,8 +149,8 @@ void PersonTable::open(PersonList list)
     // The new list is made ready before the open one is closed: a list that cannot be
     // opened leaves the current list open and current.
     const std::string name = tableName(list);
-    std::unique_ptr<platform::Table> table =
-        engine_.exists(folder_, name) ? engine_.open(folder_, name) : engine_.create(folder_, name, definition());
+    if (!engine_.exists(folder_, name)) createMissingLists();
+    std::unique_ptr<platform::Table> table = engine_.open(folder_, name);
     for (const FieldDef& f : definition().fields) {
         if (!table->hasField(f.name)) {
             throw platform::TableError("テーブル「" + name + "」にフィールド「" + f.name +

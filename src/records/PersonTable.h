@@ -70,6 +70,9 @@ public:
     const std::string& folder() const { return folder_; }
 
     // Creates every list that does not exist yet (empty).
+    // @warning Refuses (TableError) to create a list where something else stands (a
+    // folder, a pipe, a dangling link) or where only the other list is kept (a moved
+    // list is not silently replaced by an empty one); nothing is touched then.
     void createMissingLists();
     // Saves the current row, closes the open list, creates `list` when missing, adds
     // the nine indexes, opens it in entry order and puts its first row into edit mode

@@ -2,6 +2,9 @@
 // Copyright (C) 2026 Celmora developers
 #include <algorithm>
 #include <filesystem>
+#include <functional>
+
+#include <sys/stat.h>
 
 #include "PersonFixture.h"
 #include "platform/Errors.h"
@@ -52,8 +55,10 @@ TEST(PersonTableFiles, ForeignTableIsRefused)
     auto engine = platform::makeMemoryTableEngine();
     platform::TableDef other;
     other.fields = {{"No", platform::FieldType::AutoInc, 0, false}, {"氏名", platform::FieldType::Text, 16, false}};
-    engine->create("/p", "人名DB", other);
     PersonTable persons(*engine, "/p");
+    persons.createMissingLists();
+    engine->remove("/p", "人名DB");
+    engine->create("/p", "人名DB", other);
     EXPECT_THROW(persons.open(PersonList::First), platform::TableError);
 
     persons.open(PersonList::Second);
@@ -61,6 +66,49 @@ TEST(PersonTableFiles, ForeignTableIsRefused)
     EXPECT_THROW(persons.open(PersonList::First), platform::TableError);
     EXPECT_EQ(persons.list(), PersonList::Second);  // still open, the typed row saved
     EXPECT_EQ(persons.field(fields::name), "花子");
+}
+
+// A list is created only where nothing stands and only in a fresh folder; anything
+// else is refused and left exactly as it was.
+TEST(PersonTableFiles, ListsAreNeverCreatedOverSomethingElse)
+{
+    namespace fs = std::filesystem;
+    struct Case {
+        const char* name;
+        std::function<void(const fs::path& folder)> prepare;
+    };
+    const Case cases[] = {
+        {"DanglingLink", [](const fs::path& d) { fs::create_symlink(d / "elsewhere.db", d / "人名DB.db"); }},
+        {"LinkLoop", [](const fs::path& d) { fs::create_symlink(d / "人名DB.db", d / "人名DB.db"); }},
+        {"Fifo", [](const fs::path& d) { ASSERT_EQ(::mkfifo((d / "人名DB.db").c_str(), 0644), 0); }},
+        {"Directory", [](const fs::path& d) { fs::create_directory(d / "人名DB.db"); }},
+        {"OtherListOnly", [](const fs::path& d) {
+             auto engine = platform::makeSqliteTableEngine();
+             PersonTable fresh(*engine, (d / "fresh").string());
+             fresh.createMissingLists();
+             fs::copy_file(d / "fresh" / "人名2DB.db", d / "人名2DB.db");
+             fs::remove_all(d / "fresh");
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        testing::TempDir dir;
+        const fs::path folder(dir.path());
+        c.prepare(folder);
+        std::vector<std::string> before;
+        for (const auto& e : fs::directory_iterator(folder)) before.push_back(e.path().filename().string());
+        auto engine = platform::makeSqliteTableEngine();
+        PersonTable persons(*engine, folder.string());
+        EXPECT_THROW(persons.createMissingLists(), platform::TableError);
+        EXPECT_THROW(persons.open(PersonList::First), platform::TableError);
+        std::vector<std::string> after;
+        for (const auto& e : fs::directory_iterator(folder)) after.push_back(e.path().filename().string());
+        std::sort(before.begin(), before.end());
+        std::sort(after.begin(), after.end());
+        EXPECT_EQ(after, before);
+        std::error_code ec;
+        EXPECT_FALSE(fs::is_regular_file(folder / "人名DB.db", ec));
+    }
 }
 
 // The file layout both lists share: every field with its type and size, in table order.
