@@ -35,8 +35,46 @@ struct CsvRecord {
     bool blank = false;  // an empty line
 };
 
-void writeValue(std::ostream& out, const std::string& value)
+bool plainNumber(std::string_view v)
 {
+    std::size_t i = (!v.empty() && (v[0] == '+' || v[0] == '-')) ? 1 : 0;
+    if (i == v.size()) return false;
+    bool dot = false;
+    for (; i < v.size(); ++i) {
+        if (v[i] == '.' && !dot) {
+            dot = true;
+        } else if (v[i] < '0' || v[i] > '9') {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A value a spreadsheet would run as a formula (=, +, -, @, a tab or a carriage return
+// first, and not a plain number), or one that already starts with the apostrophe that
+// marks a neutralised value: written with one more apostrophe in front, which the
+// import takes off again.
+bool needsApostrophe(std::string_view v)
+{
+    if (v.empty()) return false;
+    if (v[0] == '\'') return true;
+    return std::string_view("=+-@\t\r").find(v[0]) != std::string_view::npos && !plainNumber(v);
+}
+
+std::string neutralised(const std::string& value)
+{
+    return needsApostrophe(value) ? "'" + value : value;
+}
+
+std::string restored(const std::string& value)
+{
+    if (!value.empty() && value[0] == '\'' && needsApostrophe(std::string_view(value).substr(1))) return value.substr(1);
+    return value;
+}
+
+void writeValue(std::ostream& out, const std::string& raw)
+{
+    const std::string value = neutralised(raw);
     if (value.find_first_of(",\"\r\n") == std::string::npos) {
         out << value;
         return;
@@ -125,6 +163,7 @@ void checkValue(const FieldDef& field, const std::string& value, int line)
 {
     const std::string where = "フィールド「" + field.name + "」";
     if (!isValidUtf8(value)) throw CsvFormatError(line, where + "の値が UTF-8 の文字列ではありません。");
+    if (value.find('\0') != std::string::npos) throw CsvFormatError(line, where + "の値にNUL文字が含まれています。");
     switch (field.type) {
         case FieldType::Text:
             if (field.size > 0 && platform::utf8::codePointCount(value) > static_cast<std::size_t>(field.size)) {
@@ -222,8 +261,9 @@ int importPersonsCsv(PersonTable& persons, std::istream& in)
         std::vector<std::string> row(definition.size());
         for (std::size_t c = 0; c < columnField.size(); ++c) {
             const FieldDef& field = definition[columnField[c]];
-            checkValue(field, record.values[c], record.line);
-            row[columnField[c]] = record.values[c];
+            const std::string value = restored(record.values[c]);
+            checkValue(field, value, record.line);
+            row[columnField[c]] = value;
         }
         if (!keepNumbers) {
             row[noField].clear();

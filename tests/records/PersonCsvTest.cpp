@@ -47,6 +47,39 @@ TEST_F(PersonCsvTest, ExportThenImportIntoTheSecondListRoundTripsEveryField)
     EXPECT_EQ(column("メモ")[0], "一行目\r\n二行目\n三行目");
 }
 
+TEST_F(PersonCsvTest, FormulaCellsAreNeutralisedOnExportAndRestoredOnImport)
+{
+    struct Row {
+        const char* stored;
+        const char* cell;  // as the CSV holds it
+    };
+    const Row rows[] = {
+        {"=cmd|' /C calc'!A0", "'=cmd|' /C calc'!A0"},
+        {"+1+1", "'+1+1"},
+        {"@SUM(A1:A9)", "'@SUM(A1:A9)"},
+        {"\tタブ", "'\tタブ"},
+        {"-手書き", "'-手書き"},
+        {"'引用", "''引用"},        // an apostrophe of its own survives the round trip
+        {"-29", "-29"},             // plain numbers stay numbers
+        {"普通の住所", "普通の住所"},
+    };
+    int n = 0;
+    for (const Row& r : rows) add("人" + std::to_string(++n), {{"住所", r.stored}});
+    const std::string text = exported(persons);
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.stored);
+        EXPECT_NE(text.find(std::string(",") + r.cell + ","), std::string::npos) << text;
+    }
+    persons.open(PersonList::Second);
+    ASSERT_EQ(imported(persons, text), static_cast<int>(std::size(rows)));
+    std::vector<std::string> expected;
+    for (const Row& r : rows) expected.emplace_back(r.stored);
+    EXPECT_EQ(column("住所"), expected);
+    EXPECT_EQ(exported(persons), text);
+
+    EXPECT_THROW(imported(persons, std::string("氏名,住所\n花子,a\0b\n", 17)), records::CsvFormatError);
+}
+
 TEST_F(PersonCsvTest, ImportIntoAListWithRowsNumbersAfterThem)
 {
     add("一郎");
