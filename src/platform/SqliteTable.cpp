@@ -19,12 +19,9 @@
 // an edit of a field of the selected order, after a change of order, and whenever
 // PRAGMA data_version reports a commit by another connection (another table object
 // or another process). Lookups run as SQL on the index and then locate the rowid.
-#include "platform/Checked.h"
-#include "platform/Errors.h"
-#include "platform/Table.h"
-#include "platform/Utf8.h"
-
 #include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
@@ -35,10 +32,13 @@
 #include <map>
 #include <memory>
 #include <stdexcept>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <unordered_map>
 #include <variant>
+
+#include "platform/Checked.h"
+#include "platform/Errors.h"
+#include "platform/Table.h"
+#include "platform/Utf8.h"
 
 namespace celmora::platform {
 
@@ -61,8 +61,7 @@ constexpr const char* createIndexes =
     "CREATE TABLE celmora_indexes(name TEXT PRIMARY KEY COLLATE NOCASE, field TEXT NOT NULL)";
 constexpr const char* insertField =
     "INSERT INTO celmora_fields(position, name, type, size, required) VALUES(?1, ?2, ?3, ?4, ?5)";
-constexpr const char* selectFields =
-    "SELECT name, type, size, required FROM celmora_fields ORDER BY position";
+constexpr const char* selectFields = "SELECT name, type, size, required FROM celmora_fields ORDER BY position";
 constexpr const char* selectMeta = "SELECT value FROM celmora_meta WHERE key = ?1";
 constexpr const char* upsertMeta =
     "INSERT INTO celmora_meta(key, value) VALUES(?1, ?2) ON CONFLICT(key) DO UPDATE SET value = excluded.value";
@@ -88,30 +87,38 @@ std::string identifier(std::string_view identifier)
     return out + "\"";
 }
 
-char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char asciiLower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool sameAsciiNoCase(std::string_view a, std::string_view b)
 {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return asciiLower(x) == asciiLower(y);
-           });
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return asciiLower(x) == asciiLower(y); });
 }
 
 const char* typeName(FieldType type)
 {
     switch (type) {
-    case FieldType::Text: return "Text";
-    case FieldType::Integer: return "Integer";
-    case FieldType::SmallInt: return "SmallInt";
-    case FieldType::AutoInc: return "AutoInc";
-    case FieldType::Memo: return "Memo";
+        case FieldType::Text:
+            return "Text";
+        case FieldType::Integer:
+            return "Integer";
+        case FieldType::SmallInt:
+            return "SmallInt";
+        case FieldType::AutoInc:
+            return "AutoInc";
+        case FieldType::Memo:
+            return "Memo";
     }
     return "Text";
 }
 
 std::optional<FieldType> parseTypeName(std::string_view name)
 {
-    for (FieldType t : {FieldType::Text, FieldType::Integer, FieldType::SmallInt, FieldType::AutoInc, FieldType::Memo}) {
+    for (FieldType t :
+         {FieldType::Text, FieldType::Integer, FieldType::SmallInt, FieldType::AutoInc, FieldType::Memo}) {
         if (name == typeName(t)) return t;
     }
     return std::nullopt;
@@ -212,20 +219,21 @@ struct Context {
         const int primary = rc & 0xFF;
         const std::string t = "テーブル「" + name + "」";
         switch (primary) {
-        case SQLITE_BUSY:
-        case SQLITE_LOCKED:
-            throw TableError(t + "は他のプログラムが使用中です。しばらくしてからもう一度お試しください。");
-        case SQLITE_CORRUPT:
-        case SQLITE_NOTADB:
-            throw TableError(t + "のファイルが壊れているか、テーブルのファイルではありません（フォルダ「" + folder +
-                             "」）。");
-        case SQLITE_FULL:
-            throw TableError("ディスクの空きが足りないため、" + t + "に書き込めません。");
-        case SQLITE_READONLY:
-            throw TableError(t + "は読み取り専用のため、書き込めません。");
-        case SQLITE_CANTOPEN:
-            throw TableError(t + "をフォルダ「" + folder + "」で開けません。");
-        default: break;
+            case SQLITE_BUSY:
+            case SQLITE_LOCKED:
+                throw TableError(t + "は他のプログラムが使用中です。しばらくしてからもう一度お試しください。");
+            case SQLITE_CORRUPT:
+            case SQLITE_NOTADB:
+                throw TableError(t + "のファイルが壊れているか、テーブルのファイルではありません（フォルダ「" + folder +
+                                 "」）。");
+            case SQLITE_FULL:
+                throw TableError("ディスクの空きが足りないため、" + t + "に書き込めません。");
+            case SQLITE_READONLY:
+                throw TableError(t + "は読み取り専用のため、書き込めません。");
+            case SQLITE_CANTOPEN:
+                throw TableError(t + "をフォルダ「" + folder + "」で開けません。");
+            default:
+                break;
         }
         const std::string detail = db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
         throw TableError(t + "の読み書きに失敗しました（" + detail + "）。");
@@ -290,14 +298,18 @@ public:
     std::string text(int column) const
     {
         const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
-        return p == nullptr ? std::string() : std::string(p, static_cast<std::size_t>(sqlite3_column_bytes(stmt_, column)));
+        return p == nullptr ? std::string()
+                            : std::string(p, static_cast<std::size_t>(sqlite3_column_bytes(stmt_, column)));
     }
     Value value(int column) const
     {
         switch (sqlite3_column_type(stmt_, column)) {
-        case SQLITE_NULL: return std::monostate{};
-        case SQLITE_INTEGER: return integer(column);
-        default: return text(column);
+            case SQLITE_NULL:
+                return std::monostate{};
+            case SQLITE_INTEGER:
+                return integer(column);
+            default:
+                return text(column);
         }
     }
 
@@ -491,7 +503,8 @@ public:
     {
         if (indexName.empty()) throw TableError(tableText() + "のインデックス名が空です。");
         if (hasControlCharacter(indexName)) {
-            throw TableError(tableText() + "のインデックス名「" + shownName(indexName) + "」に使えない文字が含まれています。");
+            throw TableError(tableText() + "のインデックス名「" + shownName(indexName) +
+                             "」に使えない文字が含まれています。");
         }
         const std::size_t f = fieldIndex(field);
         const std::string& fieldName = fields_[f].name;
@@ -510,6 +523,7 @@ public:
             return;
         }
         leaveEditing();
+        refuseWhileReading();
         Transaction tx(context_);
         if (auto existing = storedIndex(indexName)) {
             exec(context_, ("DROP INDEX IF EXISTS " + identifier("ix:" + existing->first)).c_str());
@@ -617,7 +631,7 @@ public:
     bool findKey(const std::vector<std::string>& key) override
     {
         leaveEditing();
-        refresh();
+        checkVersion();
         const std::vector<std::size_t> keyFields = lookupFields(key);
         std::vector<Value> values;
         for (std::size_t i = 0; i < key.size(); ++i) {
@@ -653,7 +667,8 @@ public:
             if (j > 0) where += " OR ";
             where += "(";
             for (std::size_t i = 0; i < j; ++i) {
-                where += identifier(fields_[keyFields[i]].name) + " COLLATE NOCASE = ?" + std::to_string(i + 1) + " AND ";
+                where +=
+                    identifier(fields_[keyFields[i]].name) + " COLLATE NOCASE = ?" + std::to_string(i + 1) + " AND ";
             }
             where += identifier(fields_[keyFields[j]].name) + " COLLATE NOCASE " +
                      (j + 1 == keyFields.size() ? ">=" : ">") + " ?" + std::to_string(j + 1) + ")";
@@ -669,6 +684,7 @@ public:
     {
         leaveEditing();
         if (readOnly_) failReadOnly();
+        refuseWhileReading();
         buffer_.assign(fields_.size(), std::monostate{});
         dirty_.assign(fields_.size(), false);
         mode_ = Mode::Insert;
@@ -678,6 +694,7 @@ public:
     {
         if (mode_ != Mode::Browse) return;
         if (readOnly_) failReadOnly();
+        refuseWhileReading();
         refresh();
         // Editing an empty table starts a new row, as a bound form does.
         if (!current_) {
@@ -734,6 +751,7 @@ public:
             const std::int64_t rowid = sqlite3_last_insert_rowid(context_.db);
             tx.commit();
             current_ = rowid;
+            placed_ = true;
             invalidateOrder();
         }
         mode_ = Mode::Browse;
@@ -760,6 +778,7 @@ public:
         refresh();
         if (!current_) throw TableError(tableText() + "にはレコードがありません。");
         if (readOnly_) failReadOnly();
+        refuseWhileReading();
         {
             Transaction tx(context_);
             statement(sql::deleteRow).reset().bind(1, *current_).step();
@@ -835,6 +854,23 @@ public:
         setBuffer(f, std::monostate{});
     }
 
+    void beginReading() override
+    {
+        if (readingDepth_ == 0) {
+            leaveEditing();
+            exec(context_, "BEGIN");
+            checkVersion();  // the snapshot is taken here, at its first read
+        }
+        ++readingDepth_;
+    }
+
+    void endReading() override
+    {
+        if (readingDepth_ == 0) return;
+        // Nothing was written inside the pass, so ending it cannot fail for a lock.
+        if (--readingDepth_ == 0) sqlite3_exec(context_.db, "COMMIT", nullptr, nullptr, nullptr);
+    }
+
     void disableControls() override { ++disabledCount_; }
     void enableControls() override
     {
@@ -848,6 +884,7 @@ public:
     {
         leaveEditing();
         if (readOnly_) failReadOnly();
+        refuseWhileReading();
         std::vector<std::vector<Value>> converted;
         converted.reserve(rows.size());
         for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -875,6 +912,7 @@ public:
         }
         tx.commit();
         current_ = lastRowid;
+        placed_ = true;
         invalidateOrder();
         rowValid_ = false;
         eof_ = bof_ = false;
@@ -885,9 +923,11 @@ private:
 
     std::string tableText() const { return "テーブル「" + context_.name + "」"; }
 
-    [[noreturn]] void failReadOnly() const
+    [[noreturn]] void failReadOnly() const { throw TableError(tableText() + "は読み取り専用のため、書き込めません。"); }
+
+    void refuseWhileReading() const
     {
-        throw TableError(tableText() + "は読み取り専用のため、書き込めません。");
+        if (readingDepth_ > 0) throw TableError(tableText() + "は読み取りの途中のため、書き込めません。");
     }
 
     Statement& statement(const std::string& text) const
@@ -921,7 +961,8 @@ private:
         const std::int64_t keyCount = metaNumber("primaryKeyFields");
         if (keyCount < 0 || keyCount > static_cast<std::int64_t>(fields_.size())) context_.fail(SQLITE_CORRUPT);
         primaryKeyFields_ = static_cast<std::size_t>(keyCount);
-        refresh();
+        // The row list is read on first use, not here: a table opened for key lookups
+        // (a year of the ephemeris, a house table) never needs all of it.
         snapshot.commit();
     }
 
@@ -1013,10 +1054,8 @@ private:
 
     void invalidateOrder() const { orderValid_ = false; }
 
-    // Brings the row list up to date: another connection's commit (data_version) or
-    // our own change of order makes it reload; the cursor stays on its row, or on the
-    // row that took its place when that row is gone.
-    void refresh() const
+    // Another connection's commit (data_version) makes the row list and the row stale.
+    void checkVersion() const
     {
         Statement& version = statement(sql::dataVersion).reset();
         version.step();
@@ -1027,6 +1066,15 @@ private:
             orderValid_ = false;
             rowValid_ = false;
         }
+    }
+
+    // Brings the row list up to date: another connection's commit (data_version) or
+    // our own change of order makes it reload; the cursor stays on its row, or on the
+    // row that took its place when that row is gone.
+    void refresh() const
+    {
+        checkVersion();
+        placed_ = true;
         if (orderValid_) return;
 
         order_.clear();
@@ -1076,6 +1124,16 @@ private:
 
     bool goToRowid(std::int64_t rowid)
     {
+        if (!orderValid_) {
+            // The row exists (a lookup has just found it). Its position is found when the
+            // order is next read, as after an insert, so a lookup reads one row, not the
+            // whole order.
+            if (current_ != rowid) rowValid_ = false;
+            current_ = rowid;
+            placed_ = true;
+            eof_ = bof_ = false;
+            return true;
+        }
         const auto it = std::find(order_.begin(), order_.end(), rowid);
         if (it == order_.end()) return false;
         setPosition(static_cast<std::size_t>(it - order_.begin()));
@@ -1101,6 +1159,9 @@ private:
     const Value& currentValue(std::size_t f) const
     {
         if (mode_ != Mode::Browse) return buffer_[f];
+        // A table just opened reads its first row, as it did when the order was read at
+        // opening.
+        if (!placed_) refresh();
         loadRow();
         return row_[f];
     }
@@ -1166,8 +1227,8 @@ private:
                 }
             }
             if (field.type == FieldType::SmallInt && i != nullptr && (*i < smallIntMin || *i > smallIntMax)) {
-                throw TableError(fieldText(f) + "の値 " + std::to_string(*i) + " が範囲（" + std::to_string(smallIntMin) +
-                                 "～" + std::to_string(smallIntMax) + "）の外です。");
+                throw TableError(fieldText(f) + "の値 " + std::to_string(*i) + " が範囲（" +
+                                 std::to_string(smallIntMin) + "～" + std::to_string(smallIntMax) + "）の外です。");
             }
             if (isIntegerType(field.type) && i != nullptr && (*i < INT_MIN || *i > INT_MAX)) {
                 throw TableError(fieldText(f) + "の値 " + std::to_string(*i) + " が整数の範囲の外です。");
@@ -1233,8 +1294,8 @@ private:
             throw TableError(tableText() + "でキー検索をするには、インデックスを選んでください。");
         }
         if (key.empty() || key.size() > keys.size()) {
-            throw TableError(tableText() + "のキー検索の値の数（" + std::to_string(key.size()) + "）が、インデックスのフィールド数（" +
-                             std::to_string(keys.size()) + "）と合いません。");
+            throw TableError(tableText() + "のキー検索の値の数（" + std::to_string(key.size()) +
+                             "）が、インデックスのフィールド数（" + std::to_string(keys.size()) + "）と合いません。");
         }
         return {keys.begin(), keys.begin() + static_cast<std::ptrdiff_t>(key.size())};
     }
@@ -1265,8 +1326,8 @@ private:
     std::vector<FieldDef> fields_;
     std::size_t primaryKeyFields_ = 0;
 
-    std::string selected_;                     // "" = primary order
-    std::optional<std::size_t> selectedField_;  // field of the selected secondary index
+    std::string selected_;                               // "" = primary order
+    std::optional<std::size_t> selectedField_;           // field of the selected secondary index
     std::map<std::string, std::string> sessionIndexes_;  // read-only tables: name -> field
 
     mutable std::unordered_map<std::string, std::unique_ptr<Statement>> statements_;
@@ -1275,6 +1336,9 @@ private:
     mutable bool orderValid_ = false;
     mutable std::size_t pos_ = 0;
     mutable std::optional<std::int64_t> current_;
+    // False until the cursor is first placed (by a move, a lookup or reading the order):
+    // until then it stands on the first row.
+    mutable bool placed_ = false;
     mutable std::int64_t dataVersion_ = -1;
     mutable std::vector<Value> row_;
     mutable bool rowValid_ = false;
@@ -1286,6 +1350,7 @@ private:
     std::vector<Value> buffer_;
     std::vector<bool> dirty_;
     int disabledCount_ = 0;
+    int readingDepth_ = 0;  // nested reading passes; the transaction is open while > 0
 };
 
 // ---- creating a table file
@@ -1296,7 +1361,8 @@ void checkDefinition(const std::string& name, const TableDef& def)
     const std::string t = "テーブル「" + name + "」";
     if (def.fields.empty()) throw TableError(t + "の定義にフィールドがありません。");
     if (def.primaryKeyFields < 0 || static_cast<std::size_t>(def.primaryKeyFields) > def.fields.size()) {
-        throw TableError(t + "の主キーのフィールド数（" + std::to_string(def.primaryKeyFields) + "）が正しくありません。");
+        throw TableError(t + "の主キーのフィールド数（" + std::to_string(def.primaryKeyFields) +
+                         "）が正しくありません。");
     }
     for (std::size_t i = 0; i < def.fields.size(); ++i) {
         const FieldDef& f = def.fields[i];
@@ -1313,7 +1379,8 @@ void checkDefinition(const std::string& name, const TableDef& def)
             }
         }
         if (f.type == FieldType::Text && f.size <= 0) {
-            throw TableError(t + "のフィールド「" + f.name + "」の文字数（" + std::to_string(f.size) + "）が正しくありません。");
+            throw TableError(t + "のフィールド「" + f.name + "」の文字数（" + std::to_string(f.size) +
+                             "）が正しくありません。");
         }
         if (f.type == FieldType::Memo && i < static_cast<std::size_t>(def.primaryKeyFields)) {
             throw TableError(t + "のメモフィールド「" + f.name + "」は主キーにできません。");
@@ -1339,7 +1406,8 @@ void createSchema(const Context& context, const TableDef& def)
             if (i > 0) keys += ", ";
             keys += identifier(def.fields[static_cast<std::size_t>(i)].name) + " COLLATE NOCASE";
         }
-        exec(context, ("CREATE UNIQUE INDEX " + std::string(sql::primaryIndexName) + " ON records(" + keys + ")").c_str());
+        exec(context,
+             ("CREATE UNIQUE INDEX " + std::string(sql::primaryIndexName) + " ON records(" + keys + ")").c_str());
     }
     {
         Statement insert(context, sql::insertField);
@@ -1375,7 +1443,16 @@ std::string textOf(sqlite3* db, const char* query)
 
 class SqliteEngine final : public TableEngine {
 public:
-    explicit SqliteEngine(int busyTimeoutMs) : busyTimeoutMs_(busyTimeoutMs) {}
+    explicit SqliteEngine(int busyTimeoutMs) : busyTimeoutMs_(busyTimeoutMs)
+    {
+        // Before SQLite's first use in the process (later it is refused, harmlessly):
+        // no page cache is set aside per connection ahead of need. By default each
+        // connection prepares 20 pages at its first read, and a table opened for a
+        // lookup or two reads far fewer; touching memory that is never used costs more
+        // than a lookup.
+        static const bool configured = sqlite3_config(SQLITE_CONFIG_PAGECACHE, nullptr, 0, 0) == SQLITE_OK;
+        static_cast<void>(configured);
+    }
 
     bool exists(const std::string& folder, const std::string& name) const override
     {
@@ -1419,7 +1496,8 @@ public:
         std::error_code ec;
         fs::create_directories(normalFolder(folder), ec);
         if (!fs::is_directory(normalFolder(folder), ec)) {
-            throw TableError("テーブル「" + table + "」を作るフォルダ「" + normalFolder(folder) + "」を作成できません。");
+            throw TableError("テーブル「" + table + "」を作るフォルダ「" + normalFolder(folder) +
+                             "」を作成できません。");
         }
         remove(folder, name);
         const std::string path = tablePath(folder, name);
@@ -1429,8 +1507,8 @@ public:
         try {
             // WAL: readers never wait for a writer, and a commit is one append to the
             // log. A file system without WAL support keeps the rollback journal,
-            // which is just as durable.
-            textOf(c.db, "PRAGMA journal_mode=WAL");
+            // which is just as durable (and what Journal::Rollback asks for).
+            if (def.journal == Journal::WriteAhead) textOf(c.db, "PRAGMA journal_mode=WAL");
             createSchema(Context{table, normalFolder(folder), c.db}, def);
             c.file = FileIdentity::of(path);  // the file exists from its first write on
         } catch (...) {
@@ -1448,8 +1526,8 @@ public:
         for (const char* suffix : {"", "-wal", "-shm", "-journal"}) {
             const std::string file = path + suffix;
             if (::unlink(file.c_str()) != 0 && errno != ENOENT) {
-                throw TableError("テーブル「" + tableNameOf(name) + "」のファイルを削除できません（" + std::strerror(errno) +
-                                 "）。");
+                throw TableError("テーブル「" + tableNameOf(name) + "」のファイルを削除できません（" +
+                                 std::strerror(errno) + "）。");
             }
         }
     }
@@ -1500,7 +1578,8 @@ public:
         checkTableName(name);
         const auto it = tables_.find(keyOf(folder, name));
         if (it == tables_.end()) {
-            throw TableError("テーブル「" + tableNameOf(name) + "」がフォルダ「" + normalFolder(folder) + "」にありません。");
+            throw TableError("テーブル「" + tableNameOf(name) + "」がフォルダ「" + normalFolder(folder) +
+                             "」にありません。");
         }
         return std::make_unique<SqliteTable>(connect(it->second.uri, name, folder), tableNameOf(name),
                                              normalFolder(folder));
@@ -1546,8 +1625,8 @@ private:
     Connection connect(const std::string& uri, const std::string& name, const std::string& folder) const
     {
         Connection c;
-        const int rc = sqlite3_open_v2(uri.c_str(), &c.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_URI,
-                                       nullptr);
+        const int rc =
+            sqlite3_open_v2(uri.c_str(), &c.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_URI, nullptr);
         if (rc != SQLITE_OK) {
             closeConnection(c.db);
             Context{tableNameOf(name), normalFolder(folder), nullptr}.fail(rc);

@@ -4,20 +4,19 @@
 // What only the file engine has: durability across a killed process, sharing a file
 // between engines, busy and damaged files, file names; and that the memory engine
 // leaves the disk alone.
-#include "platform/Errors.h"
-#include "platform/Table.h"
-
-#include "TempDir.h"
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <sys/wait.h>
-#include <unistd.h>
+
+#include "TempDir.h"
+#include "platform/Errors.h"
+#include "platform/Table.h"
 
 namespace celmora::platform {
 namespace {
@@ -178,6 +177,53 @@ TEST_F(TableFileTest, TableNamesAreFileNames)
     engine->remove(folder, "人名DB");
     EXPECT_FALSE(fs::exists(folder + "/人名DB.db"));
     EXPECT_FALSE(fs::exists(folder + "/人名DB.db-wal"));
+}
+
+// The journal chosen at creation is the file's: a write-ahead log has its side files
+// while the table is open, a rollback journal none (opening it is then much cheaper);
+// both keep every post.
+TEST_F(TableFileTest, TheJournalChosenAtCreationIsKeptByTheFile)
+{
+    const struct {
+        const char* name;
+        Journal journal;
+        bool sideFiles;
+    } cases[] = {{"人名DB", Journal::WriteAhead, true}, {"1950", Journal::Rollback, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TableDef def = keyedDef();
+        def.journal = c.journal;
+        addRow(*makeSqliteTableEngine()->create(folder, c.name, def), "a", 1);
+
+        auto reader = makeSqliteTableEngine()->open(folder, c.name);
+        ASSERT_TRUE(reader->findKey({"a"}));
+        EXPECT_EQ(fs::exists(folder + "/" + c.name + ".db-wal"), c.sideFiles);
+        EXPECT_EQ(fs::exists(folder + "/" + c.name + ".db-shm"), c.sideFiles);
+        addRow(*makeSqliteTableEngine()->open(folder, c.name), "b", 2);
+        EXPECT_TRUE(reader->findKey({"b"})) << "a post by another engine is seen";
+        reader.reset();
+        EXPECT_EQ(makeSqliteTableEngine()->open(folder, c.name)->recordCount(), 2);
+    }
+}
+
+// With a rollback journal a reading pass holds its lock to the end: a writer waits,
+// and one that cannot wait that long is told the table is busy.
+TEST_F(TableFileTest, AWriterWaitsForAReadingPassOnARollbackJournal)
+{
+    TableDef def = keyedDef();
+    def.journal = Journal::Rollback;
+    addRow(*makeSqliteTableEngine()->create(folder, "1950", def), "a", 1);
+    auto reader = makeSqliteTableEngine()->open(folder, "1950");
+    auto writer = makeSqliteTableEngine(50)->open(folder, "1950");
+    {
+        ReadingPass pass(*reader);
+        EXPECT_TRUE(reader->findKey({"a"}));
+        writer->append();
+        writer->setText("code", "b");
+        EXPECT_THAT(tableErrorOf([&] { writer->post(); }), HasSubstr("使用中"));
+    }
+    writer->post();
+    EXPECT_EQ(reader->recordCount(), 2);
 }
 
 TEST_F(TableFileTest, ReadOnlyInstalledTableIsReadableAndRefusesWrites)

@@ -4,15 +4,14 @@
 // Cursor, order, lookup and editing semantics of the table engine. Every case runs on
 // both engines (files and memory): the memory engine stands in for the file engine
 // in other subsystems' tests, so the two must not drift apart.
-#include "platform/Errors.h"
-#include "platform/Table.h"
-
-#include "TempDir.h"
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <functional>
+
+#include "TempDir.h"
+#include "platform/Errors.h"
+#include "platform/Table.h"
 
 namespace celmora::platform {
 namespace {
@@ -43,8 +42,8 @@ TableDef keyedDef()
 // Two key fields, like the reading-text tables.
 TableDef twoKeyDef()
 {
-    return TableDef{{{"a", FieldType::Text, 4, false}, {"b", FieldType::Text, 4, false}, {"text", FieldType::Text, 20, false}},
-                    2};
+    return TableDef{
+        {{"a", FieldType::Text, 4, false}, {"b", FieldType::Text, 4, false}, {"text", FieldType::Text, 20, false}}, 2};
 }
 
 void addRow(Table& t, const std::vector<std::pair<std::string, std::string>>& values)
@@ -86,7 +85,10 @@ protected:
     {
     }
 
-    std::unique_ptr<Table> create(const std::string& name, const TableDef& def) { return engine->create(folder, name, def); }
+    std::unique_ptr<Table> create(const std::string& name, const TableDef& def)
+    {
+        return engine->create(folder, name, def);
+    }
     std::unique_ptr<Table> reopen(std::unique_ptr<Table>& t)
     {
         const std::string name = t->name();
@@ -157,7 +159,8 @@ TEST_P(TableTest, SecondaryIndexOrdersByFieldThenInsertionAndKeepsTheCurrentRow)
     EXPECT_EQ(t->recordNumber(), 3);
 
     EXPECT_EQ(column(*t, "氏名"), (std::vector<std::string>{"alice", "ALICE2", "Bob", "佐藤", "佐藤"}));
-    EXPECT_EQ(column(*t, "No"), (std::vector<std::string>{"2", "5", "3", "1", "4"})) << "equal names stay in entry order";
+    EXPECT_EQ(column(*t, "No"), (std::vector<std::string>{"2", "5", "3", "1", "4"}))
+        << "equal names stay in entry order";
 
     EXPECT_TRUE(t->findKey({"BOB"}));
     EXPECT_EQ(t->text("No"), "3");
@@ -445,7 +448,8 @@ TEST_P(TableTest, BulkInsertWritesRowsInOneGo)
                                       {"n", FieldType::SmallInt, 0, false}},
                                      1});
     std::vector<std::vector<std::string>> rows;
-    for (int day = 366; day >= 1; --day) rows.push_back({"1950/" + std::to_string(1000 + day), "牡羊", std::to_string(day)});
+    for (int day = 366; day >= 1; --day)
+        rows.push_back({"1950/" + std::to_string(1000 + day), "牡羊", std::to_string(day)});
     bulkInsert(*t, rows);
     EXPECT_EQ(t->recordCount(), 366);
     ASSERT_TRUE(t->findKey({"1950/1200"}));
@@ -477,6 +481,105 @@ TEST_P(TableTest, TwoCursorsOnOneTableSeeEachOthersPosts)
     reader->deleteRecord();
     EXPECT_TRUE(writer->last());
     EXPECT_EQ(writer->text("code"), "a") << "the deleted row's neighbour takes its place";
+}
+
+// A table reads its row order only when a move needs it: a lookup on a table just
+// opened reads one row, and everything that depends on the position still finds it.
+TEST_P(TableTest, ATableJustOpenedStandsOnItsFirstRowAndALookupKnowsItsPlace)
+{
+    auto t = keyed({"d", "b", "a", "c", "e"});
+    t = reopen(t);
+    EXPECT_EQ(t->text("code"), "a") << "no move yet: the first row";
+
+    t = reopen(t);
+    EXPECT_FALSE(t->findKey({"x"}));
+    EXPECT_EQ(t->text("code"), "a") << "a failed lookup leaves the cursor on the first row";
+
+    const struct {
+        const char* key;
+        int number;
+        const char* next;
+        const char* prior;
+    } lookups[] = {{"c", 3, "d", "b"}, {"A", 1, "b", nullptr}, {"e", 5, nullptr, "d"}};
+    for (const auto& l : lookups) {
+        SCOPED_TRACE(l.key);
+        for (const char* step : {"number", "next", "prior"}) {
+            t = reopen(t);
+            ASSERT_TRUE(t->findKey({l.key}));
+            if (std::string(step) == "number") {
+                EXPECT_EQ(t->recordNumber(), l.number);
+            } else if (std::string(step) == "next") {
+                EXPECT_EQ(t->next(), l.next != nullptr);
+                EXPECT_EQ(t->text("code"), l.next != nullptr ? l.next : l.key);
+                EXPECT_EQ(t->eof(), l.next == nullptr);
+            } else {
+                EXPECT_EQ(t->prior(), l.prior != nullptr);
+                EXPECT_EQ(t->text("code"), l.prior != nullptr ? l.prior : "a");
+                EXPECT_EQ(t->bof(), l.prior == nullptr);
+            }
+        }
+    }
+
+    // Rows another cursor removes before the found row do not shift it.
+    t = reopen(t);
+    auto other = engine->open(folder, "keyed");
+    ASSERT_TRUE(t->findKey({"c"}));
+    ASSERT_TRUE(other->findKey({"a"}));
+    other->deleteRecord();
+    EXPECT_EQ(t->recordNumber(), 2);
+    EXPECT_TRUE(t->next());
+    EXPECT_EQ(t->text("code"), "d");
+
+    // Deleting a row just found moves to the row after it.
+    other.reset();
+    t = reopen(t);
+    ASSERT_TRUE(t->findKey({"b"}));
+    t->deleteRecord();
+    EXPECT_EQ(t->text("code"), "c");
+    EXPECT_EQ(t->recordCount(), 3);
+}
+
+TEST_P(TableTest, AReadingPassSeesOneSnapshotAndRefusesEditing)
+{
+    auto reader = keyed({"a", "b"});
+    auto writer = engine->open(folder, "keyed");
+
+    // A row typed before the pass is posted when it begins, as a move would.
+    reader->append();
+    reader->setText("code", "c");
+    // The memory engine has no write-ahead log: there a writer would wait for the pass.
+    const bool writeDuringPass = GetParam() == EngineKind::Sqlite;
+    {
+        ReadingPass pass(*reader);
+        EXPECT_FALSE(reader->isEditing());
+        if (writeDuringPass) addRow(*writer, {{"code", "d"}});
+        EXPECT_EQ(column(*reader, "code"), (std::vector<std::string>{"a", "b", "c"})) << "d came after the snapshot";
+        {
+            ReadingPass inner(*reader);
+        }
+        EXPECT_FALSE(reader->findKey({"d"})) << "the inner pass does not end the outer one";
+
+        for (const auto& [what, action] : std::vector<std::pair<std::string, std::function<void()>>>{
+                 {"append", [&] { reader->append(); }},
+                 {"edit", [&] { reader->edit(); }},
+                 {"delete", [&] { reader->deleteRecord(); }},
+                 {"index", [&] { reader->addIndex("byValue", "value"); }},
+                 {"bulk",
+                  [&] {
+                      bulkInsert(*reader, {{"e", "5"}});
+                  }},
+             }) {
+            EXPECT_THAT(tableErrorOf(action), HasSubstr("読み取りの途中")) << what;
+        }
+    }
+    if (!writeDuringPass) addRow(*writer, {{"code", "d"}});
+    EXPECT_TRUE(reader->findKey({"d"})) << "visible once the pass has ended";
+    EXPECT_EQ(reader->recordCount(), 4);
+    reader->edit();
+    reader->setInteger("value", 9);
+    reader->post();
+    EXPECT_TRUE(writer->findKey({"d"}));
+    EXPECT_EQ(writer->integer("value"), 9);
 }
 
 TEST_P(TableTest, ControlsCounterNests)

@@ -28,7 +28,10 @@ void writeTableAtomically(platform::TableEngine& engine, const fs::path& folder,
     fs::create_directories(work);
     try {
         {
-            auto table = engine.create(work.string(), name, def);
+            // Installed data is read far more than written, mostly for a few lookups.
+            platform::TableDef published = def;
+            published.journal = platform::Journal::Rollback;
+            auto table = engine.create(work.string(), name, published);
             platform::bulkInsert(*table, rows);
         }  // closed here: the file is complete on disk before it is moved
         fs::rename(tableFile(work, name), tableFile(folder, name));
