@@ -2,6 +2,7 @@
 // Copyright (C) 2026 Celmora developers
 #include "cli/JsonWriter.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -55,8 +56,11 @@ void JsonWriter::flush()
 void JsonWriter::newLine(int level)
 {
     if (buffer_.size() >= pieceSize) flush();
-    buffer_ += '\n';
-    buffer_.append(static_cast<std::size_t>(2 * level), ' ');
+    // A line break and the indentation in one copy: there is one per value.
+    static constexpr std::string_view indented = "\n                                ";
+    std::size_t width = static_cast<std::size_t>(2 * level);
+    buffer_.append(indented.substr(0, 1 + std::min(width, indented.size() - 1)));
+    for (width -= std::min(width, indented.size() - 1); width > 0; --width) buffer_ += ' ';
 }
 
 void JsonWriter::beforeValue()

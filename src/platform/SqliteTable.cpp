@@ -1441,18 +1441,28 @@ std::string textOf(sqlite3* db, const char* query)
 
 // ---- the engine on files
 
+// SQLite's process-wide settings, made before its first use in the process (later
+// they are refused, harmlessly, and the defaults stay):
+// - no page cache set aside per connection ahead of need: by default each connection
+//   prepares 20 pages at its first read, and a table opened for a lookup or two reads
+//   far fewer; touching memory that is never used costs more than the lookup;
+// - no locking inside SQLite for a connection, and no memory statistics: every table
+//   is used by the thread that opened it (the program has one), and otherwise every
+//   call and every allocation takes a mutex.
+void configureSqlite()
+{
+    static const bool configured = [] {
+        sqlite3_config(SQLITE_CONFIG_PAGECACHE, nullptr, 0, 0);
+        sqlite3_config(SQLITE_CONFIG_MULTITHREAD);
+        sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
+        return true;
+    }();
+    static_cast<void>(configured);
+}
+
 class SqliteEngine final : public TableEngine {
 public:
-    explicit SqliteEngine(int busyTimeoutMs) : busyTimeoutMs_(busyTimeoutMs)
-    {
-        // Before SQLite's first use in the process (later it is refused, harmlessly):
-        // no page cache is set aside per connection ahead of need. By default each
-        // connection prepares 20 pages at its first read, and a table opened for a
-        // lookup or two reads far fewer; touching memory that is never used costs more
-        // than a lookup.
-        static const bool configured = sqlite3_config(SQLITE_CONFIG_PAGECACHE, nullptr, 0, 0) == SQLITE_OK;
-        static_cast<void>(configured);
-    }
+    explicit SqliteEngine(int busyTimeoutMs) : busyTimeoutMs_(busyTimeoutMs) { configureSqlite(); }
 
     bool exists(const std::string& folder, const std::string& name) const override
     {
@@ -1561,7 +1571,7 @@ private:
 // disk, so data_version and locking behave the same.
 class MemoryEngine final : public TableEngine {
 public:
-    MemoryEngine() : id_(nextEngineId_.fetch_add(1)) {}
+    MemoryEngine() : id_(nextEngineId_.fetch_add(1)) { configureSqlite(); }
 
     ~MemoryEngine() override
     {

@@ -156,7 +156,8 @@ private:
 };
 
 // Opens and creates tables. `folder` is an absolute directory; `name` the table name
-// without extension ("1950", "Tokyo", "人名DB").
+// without extension ("1950", "Tokyo", "人名DB"). A table, and the engine, are used only
+// by the thread that made them (the engine does no locking of its own for them).
 class TableEngine {
 public:
     virtual ~TableEngine() = default;

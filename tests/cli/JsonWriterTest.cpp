@@ -127,6 +127,17 @@ TEST(JsonWriter, WritesWhatNlohmannDumps)
                            {"nested", Json::array({Json::array({1}), Json::array()})}};
         }
 
+        // Deeper than the indentation the writer copies in one piece.
+        w.key("deep");
+        Json deep = 20;
+        for (int i = 0; i < 20; ++i) w.beginArray();
+        w.value(20);
+        for (int i = 0; i < 20; ++i) {
+            w.end();
+            deep = Json::array({deep});
+        }
+        expected["deep"] = deep;
+
         // A finished document value at depth 2 keeps its own inner layout.
         const Json finished = {{"labels", {{"namlbl", "試験"}, {"list", {1, 2.5, "x"}}}}, {"none", nullptr}};
         w.key("finished");
