@@ -105,10 +105,13 @@ bool Tkoyomifrm::get_planet(ChartRecord& record)
     platform::Table& table = *table_;
     {
         platform::ControlsDisabled quiet(table);
+        // The lookup and the fields of its row under one lock.
+        const platform::ReadingPass pass(table);
 
         // The table is keyed by date; an impossible date (30 February) or a gap in
         // the data has no row, and the record keeps its previous positions.
-        const bool found = table.findKey({record.birthDateText}) && table.text(ephemeris::dateField) == record.birthDateText;
+        const bool found =
+            table.findKey({record.birthDateText}) && table.text(ephemeris::dateField) == record.birthDateText;
         if (!found) {
             messages_.information(record.birthDateText + " not found at Tkoyomifrm.get_planet.");
             return false;

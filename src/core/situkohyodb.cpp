@@ -2,6 +2,8 @@
 // Copyright (C) 2026 Celmora developers
 #include "core/situkohyodb.h"
 
+#include <optional>
+
 #include "core/ChartRecord.h"
 #include "core/DataUnit1.h"
 #include "core/calc1Unit.h"
@@ -29,8 +31,8 @@ struct CuspField {
     int opposite;
 };
 constexpr CuspField cuspFields[] = {
-    {1, "HA01S", "HA01", 7},   {2, "HA02S", "HA02", 8},   {3, "HA03S", "HA03", 9},
-    {10, "HA10S", "HA10", 4},  {11, "HA11S", "HA11", 5},  {12, "HA12S", "HA12", 6},
+    {1, "HA01S", "HA01", 7},  {2, "HA02S", "HA02", 8},  {3, "HA03S", "HA03", 9},
+    {10, "HA10S", "HA10", 4}, {11, "HA11S", "HA11", 5}, {12, "HA12S", "HA12", 6},
 };
 
 }  // namespace
@@ -77,7 +79,8 @@ bool Tsitukofrm::selectTable(int houseTableNo)
         table->selectIndex(houses::keyIndex);
         table_ = std::move(table);
     } catch (const platform::TableError&) {
-        messages_.error("室項表「" + tableFileName(houseTableNo) + "」（フォルダ「" + folder_ + "」）を読み込めません。");
+        messages_.error("室項表「" + tableFileName(houseTableNo) + "」（フォルダ「" + folder_ +
+                        "」）を読み込めません。");
         return false;
     }
     current_ = houseTableNo;
@@ -102,6 +105,9 @@ bool Tsitukofrm::lookup(std::string_view t)
 
 bool Tsitukofrm::FindHouseCusps(std::string_view t, ChartRecord& record)
 {
+    // The lookup and the fields of its row under one lock.
+    std::optional<platform::ReadingPass> pass;
+    if (table_) pass.emplace(*table_);
     if (!lookup(t)) return false;
     platform::ControlsDisabled quiet(*table_);
     for (const CuspField& f : cuspFields) {
@@ -126,6 +132,8 @@ bool Tsitukofrm::FindHouseCusps(std::string_view t, ChartRecord& record)
 
 bool Tsitukofrm::FindNowAngles(ChartRecord& record)
 {
+    std::optional<platform::ReadingPass> pass;
+    if (table_) pass.emplace(*table_);
     if (!lookup(record.localSiderealTime)) return false;
     platform::ControlsDisabled quiet(*table_);
     for (const CuspField& f : cuspFields) {
