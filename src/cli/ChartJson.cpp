@@ -2,6 +2,7 @@
 // Copyright (C) 2026 Celmora developers
 #include "cli/ChartJson.h"
 
+#include "cli/JsonWriter.h"
 #include "core/ChartRecord.h"
 #include "core/ChartRecordFields.h"
 #include "graphics/WheelFrame.h"
@@ -11,86 +12,134 @@ namespace celmora::cli {
 
 namespace {
 
-using Json = nlohmann::ordered_json;
-
-Json value(const std::string& v)
+void write(JsonWriter& w, const std::string& v)
 {
-    return v;
+    w.value(v);
 }
-Json value(int v)
+void write(JsonWriter& w, int v)
 {
-    return v;
+    w.value(v);
 }
-Json value(double v)
+void write(JsonWriter& w, double v)
 {
-    return v;
+    w.value(v);
+}
+void write(JsonWriter& w, core::SignIndex v)
+{
+    w.value(v.index());
 }
 template <int Lo, int Hi>
-Json value(const core::BoundedInt<Lo, Hi>& v)
+void write(JsonWriter& w, const core::BoundedInt<Lo, Hi>& v)
 {
-    return v.value();
+    w.value(v.value());
 }
-Json value(const core::SignCount& v)
+void write(JsonWriter& w, const core::SignCount& v)
 {
-    return Json{{"sign", v.sign}, {"count", v.count}};
+    w.beginObject();
+    w.key("sign");
+    w.value(v.sign);
+    w.key("count");
+    w.value(v.count);
+    w.end();
 }
-Json value(const core::PointCount& v)
+void write(JsonWriter& w, const core::PointCount& v)
 {
-    return Json{{"count", v.count}, {"point", v.point}};
+    w.beginObject();
+    w.key("count");
+    w.value(v.count);
+    w.key("point");
+    w.value(v.point);
+    w.end();
 }
-Json value(const core::StrongPlanet& v)
+void write(JsonWriter& w, const core::StrongPlanet& v)
 {
-    return Json{{"point", v.point}, {"countText", v.countText}, {"name", v.name}};
+    w.beginObject();
+    w.key("point");
+    w.value(v.point);
+    w.key("countText");
+    w.value(v.countText);
+    w.key("name");
+    w.value(v.name);
+    w.end();
 }
-Json value(const core::AngleCount& v)
+void write(JsonWriter& w, const core::AngleCount& v)
 {
-    return Json{{"angle", v.angle}, {"count", v.count}};
+    w.beginObject();
+    w.key("angle");
+    w.value(v.angle);
+    w.key("count");
+    w.value(v.count);
+    w.end();
 }
-Json value(const core::SevenGovernorsArea&)
+void write(JsonWriter& w, const core::SevenGovernorsArea&)
 {
-    return Json::object();
+    w.beginObject();
+    w.end();
 }
 template <typename T, int Lo, int Hi>
-Json value(const platform::Array1<T, Lo, Hi>& array)
+void write(JsonWriter& w, const platform::Array1<T, Lo, Hi>& array)
 {
-    Json list = Json::array();
-    for (const T& element : array) list.push_back(value(element));
-    return list;
+    w.beginArray();
+    for (const T& element : array) write(w, element);
+    w.end();
+}
+void writePair(JsonWriter& w, int first, int second)
+{
+    w.beginArray();
+    w.value(first);
+    w.value(second);
+    w.end();
 }
 
 }  // namespace
 
-nlohmann::ordered_json chartToJson(const core::ChartRecord& c)
+void writeChart(JsonWriter& w, const core::ChartRecord& c)
 {
-    Json j = Json::object();
-    core::forEachChartField(c, [&j](const char* name, const auto& field) { j[name] = value(field); });
-    return j;
+    w.beginObject();
+    core::forEachChartField(c, [&w](const char* name, const auto& field) {
+        w.key(name);
+        write(w, field);
+    });
+    w.end();
 }
 
-nlohmann::ordered_json wheelToJson(const graphics::WheelFrame& frame, const western::AspectMatrix& aspects)
+void writeWheel(JsonWriter& w, const graphics::WheelFrame& frame, const western::AspectMatrix& aspects)
 {
-    Json j = Json::object();
-    j["ascSignStart"] = frame.ascSignStart;
-    j["signStart"] = value(frame.signStart);
-    j["cuspAngle"] = value(frame.cuspAngle);
-    j["houseMid"] = value(frame.houseMid);
-    j["mansionStart"] = value(frame.mansionStart);
-    j["angleBand"] = value(frame.angleBand);
-    j["halfSumPair"] = Json::array({frame.halfSumPair.first, frame.halfSumPair.second});
-    Json pairs = Json::array();
+    w.beginObject();
+    w.key("ascSignStart");
+    w.value(frame.ascSignStart);
+    w.key("signStart");
+    write(w, frame.signStart);
+    w.key("cuspAngle");
+    write(w, frame.cuspAngle);
+    w.key("houseMid");
+    write(w, frame.houseMid);
+    w.key("mansionStart");
+    write(w, frame.mansionStart);
+    w.key("angleBand");
+    write(w, frame.angleBand);
+    w.key("halfSumPair");
+    writePair(w, frame.halfSumPair.first, frame.halfSumPair.second);
+    w.key("pairs");
+    w.beginArray();
     for (int a = 1; a <= 12; ++a) {
         for (int b = a + 1; b <= 13; ++b) {
-            Json p = Json::object();
-            p["pair"] = Json::array({a, b});
-            p["separation"] = frame.separation[a][b];
-            p["aspectAngle"] = frame.aspectAngle[a][b];
-            p["hasAspect"] = aspects.hasAspect[a][b];
-            p["isHard"] = aspects.isHard[a][b];
-            pairs.push_back(std::move(p));
+            w.beginObject();
+            w.key("pair");
+            writePair(w, a, b);
+            w.key("separation");
+            w.value(frame.separation[a][b]);
+            w.key("aspectAngle");
+            w.value(frame.aspectAngle[a][b]);
+            w.key("hasAspect");
+            w.value(aspects.hasAspect[a][b]);
+            w.key("isHard");
+            w.value(aspects.isHard[a][b]);
+            w.end();
         }
     }
-    j["pairs"] = std::move(pairs);
-    return j;
+    w.end();
+    w.end();
 }
 
 }  // namespace celmora::cli

@@ -6,8 +6,6 @@
 // array is a JSON array whose first element is index 1 (harmonicQuality starts at
 // row 0); two-dimensional arrays are nested arrays.
 
-#include <nlohmann/json.hpp>
-
 namespace celmora::core {
 struct ChartRecord;
 }
@@ -20,10 +18,12 @@ struct AspectMatrix;
 
 namespace celmora::cli {
 
-nlohmann::ordered_json chartToJson(const core::ChartRecord& chart);
+class JsonWriter;
+
+void writeChart(JsonWriter& writer, const core::ChartRecord& chart);
 
 // The natal wheel's frame (sector and cusp angles, mansions, angle bands) and, for each
 // of the 78 point pairs in visiting order, its separation and aspect.
-nlohmann::ordered_json wheelToJson(const graphics::WheelFrame& frame, const western::AspectMatrix& aspects);
+void writeWheel(JsonWriter& writer, const graphics::WheelFrame& frame, const western::AspectMatrix& aspects);
 
 }  // namespace celmora::cli

@@ -2,12 +2,13 @@
 // Copyright (C) 2026 Celmora developers
 #include "cli/CommandReport.h"
 
-#include "cli/CliCommand.h"
-#include "cli/CliSession.h"
-#include "platform/EventBoundary.h"
-
 #include <ostream>
 #include <utility>
+
+#include "cli/CliCommand.h"
+#include "cli/CliSession.h"
+#include "cli/JsonWriter.h"
+#include "platform/EventBoundary.h"
 
 namespace celmora::cli {
 
@@ -57,9 +58,28 @@ void CommandReport::addOutcome()
     json["messages"] = session_.messagesJson();
 }
 
+void CommandReport::write(const std::string& key, std::function<void(JsonWriter&)> writeValue)
+{
+    json[key] = nullptr;
+    written_[key] = std::move(writeValue);
+}
+
 int CommandReport::print(std::ostream& out, std::ostream& err) const
 {
-    out << dumpJson(json) << '\n';
+    {
+        JsonWriter writer(out);
+        writer.beginObject();
+        for (const auto& [key, value] : json.items()) {
+            writer.key(key);
+            if (const auto it = written_.find(key); it != written_.end()) {
+                it->second(writer);
+            } else {
+                writer.value(value);
+            }
+        }
+        writer.end();
+    }
+    out << '\n';
     if (!error_.empty()) err << error_ << '\n';
     return status_;
 }

@@ -11,17 +11,19 @@
 //   report.guard([&] { ... });                // the work; an error ends only the work
 //   report.addOutcome();                      // "status", "error" (when set), "messages"
 //   report.json["..."] = ...;                 // fields that follow the outcome
+//   report.write("chart", [&](JsonWriter& w) { writeChart(w, chart); });  // large ones
 //   return report.print(out, err);
-
-#include <nlohmann/json.hpp>
 
 #include <functional>
 #include <iosfwd>
+#include <map>
+#include <nlohmann/json.hpp>
 #include <string>
 
 namespace celmora::cli {
 
 class CliSession;
+class JsonWriter;
 
 class CommandReport {
 public:
@@ -47,6 +49,12 @@ public:
     // and "messages": the texts of the messages shown so far.
     void addOutcome();
 
+    // Adds `key` with a value that `writeValue` writes straight as JSON text when the
+    // report is printed, without a document tree (the chart record, the wheel frame):
+    // what it reads must live until print(). It keeps its place among the keys of
+    // `json`, where it stands as null until then.
+    void write(const std::string& key, std::function<void(JsonWriter&)> writeValue);
+
     // Prints the JSON on `out` and the error text, if any, on `err`; the exit status.
     int print(std::ostream& out, std::ostream& err) const;
 
@@ -54,6 +62,7 @@ private:
     const CliSession& session_;
     int status_;
     std::string error_;
+    std::map<std::string, std::function<void(JsonWriter&)>> written_;
 };
 
 }  // namespace celmora::cli

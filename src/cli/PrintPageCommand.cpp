@@ -4,7 +4,8 @@
 // celmora-cli print-page: a reading page printed through the reading-page report into
 // a PDF file, as a reading print sends it to the printer. The birth line under the
 // name is that of the chart diagnosed first: a stored person (--person) or birth
-// options as for diagnose; without either it is empty. Prints JSON.
+// options as for diagnose; without either it is empty. Prints JSON. Runs in the
+// drawing module; the help text is the executable's (DrawingCommands.cpp).
 
 #include <fstream>
 #include <optional>
@@ -17,6 +18,7 @@
 #include "cli/CommandReport.h"
 #include "cli/GuiApplication.h"
 #include "cli/PersonOptions.h"
+#include "cli/RenderModule.h"
 #include "core/BirthInput.h"
 #include "core/DiagnosisRun.h"
 #include "platform/EventBoundary.h"
@@ -26,17 +28,6 @@
 namespace celmora::cli {
 
 namespace {
-
-constexpr const char* usage =
-    "celmora-cli print-page --name-line TEXT (--text-file FILE | --text TEXT) --pdf OUT.pdf\n"
-    "                       [--person NAME [--list 1|2] | birth options as for diagnose]\n"
-    "  --name-line  the line at the top of every page\n"
-    "  --text-file  the body: a UTF-8 text file, one printed line per line\n"
-    "  --text       the body given directly (lines separated by line breaks)\n"
-    "  --pdf        the PDF file to write (A4)\n"
-    "  --person     diagnose this stored person first, for the birth line\n"
-    "Exit status: 0 completed, 2 input refused with a message, 1 an error ended the command\n"
-    "or the file could not be written.\n";
 
 struct PageOptions {
     std::string nameLine;
@@ -85,6 +76,8 @@ std::vector<std::string> splitLines(const std::string& text)
     }
     return lines;
 }
+
+}  // namespace
 
 int runPrintPage(CliSession& session, const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
@@ -137,13 +130,6 @@ int runPrintPage(CliSession& session, const std::vector<std::string>& args, std:
     });
     report.addOutcome();
     return report.print(out, err);
-}
-
-}  // namespace
-
-CliCommand printPageCommand()
-{
-    return {"print-page", "print a reading page (header, flowing body, footer) into a PDF file", usage, &runPrintPage};
 }
 
 }  // namespace celmora::cli

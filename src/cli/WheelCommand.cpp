@@ -6,7 +6,11 @@
 // window's menu commands in a fixed order: angle bands, aspect lines, body texts on
 // the raster, then fixed stars, Arabic parts and lunar mansions over it.
 // Prints the status, the messages shown, the five Arabic parts (mark, chart angle and
-// the hint text) and the wheel's frame as JSON.
+// the hint text) and the wheel's frame as JSON. Runs in the drawing module; the help
+// text is the executable's (DrawingCommands.cpp).
+
+#include <optional>
+#include <ostream>
 
 #include "app/Workstation.h"
 #include "cli/ChartJson.h"
@@ -14,6 +18,8 @@
 #include "cli/CliSession.h"
 #include "cli/CommandReport.h"
 #include "cli/GuiApplication.h"
+#include "cli/JsonWriter.h"
+#include "cli/RenderModule.h"
 #include "core/BirthInput.h"
 #include "core/ChartRecord.h"
 #include "core/DiagnosisRun.h"
@@ -21,30 +27,11 @@
 #include "platform/qt/FileOutput.h"
 #include "western/AspectUnit1.h"
 
-#include <optional>
-#include <ostream>
-
 namespace celmora::cli {
 
 namespace {
 
-constexpr int defaultSide = 800;
-
-constexpr const char* usage =
-    "celmora-cli wheel --date YYYY/MM/DD [--time HH:MM] [--name NAME] [--sex 男|女]\n"
-    "                  [--place NAME] [--diff ±MM] --out FILE.png|FILE.svg|FILE.pdf\n"
-    "                  [--size W] [--style picture|symbol] [--stars] [--arabic] [--mansions]\n"
-    "                  [--bands] [--text] [--aspects hard|soft|hard,soft]\n"
-    "  birth options as for diagnose\n"
-    "  --out       the file to write; its extension chooses the format\n"
-    "  --size      side of the square picture in pixels (default 800, at least 603)\n"
-    "  --style     signs as coloured pictures (default) or as symbols\n"
-    "  --stars     the 20 fixed stars          --arabic    the 5 Arabic parts\n"
-    "  --mansions  the 27 lunar mansions       --bands     the bands around the angles\n"
-    "  --text      the points as short texts instead of pictures\n"
-    "  --aspects   two-body aspect lines of the hard and/or soft aspects\n"
-    "Exit status: 0 completed, 2 input refused with a message, 1 an error ended the run\n"
-    "or the file could not be written.\n";
+constexpr int defaultSide = 800;  // as the help text says
 
 enum class Format { Png, Svg, Pdf };
 
@@ -95,15 +82,22 @@ WheelOptions takeWheelOptions(std::vector<std::string>& args)
             }
         } else if (a == "--style") {
             const std::string& v = valueOf(i);
-            if (v == "picture") o.style = graphics::SignStyle::Picture;
-            else if (v == "symbol") o.style = graphics::SignStyle::Symbol;
-            else throw UsageError{"--style は picture か symbol です: " + v};
+            if (v == "picture")
+                o.style = graphics::SignStyle::Picture;
+            else if (v == "symbol")
+                o.style = graphics::SignStyle::Symbol;
+            else
+                throw UsageError{"--style は picture か symbol です: " + v};
         } else if (a == "--aspects") {
             const std::string& v = valueOf(i);
-            if (v == "hard") o.hardAspects = true;
-            else if (v == "soft") o.softAspects = true;
-            else if (v == "hard,soft" || v == "soft,hard") o.hardAspects = o.softAspects = true;
-            else throw UsageError{"--aspects は hard、soft または hard,soft です: " + v};
+            if (v == "hard")
+                o.hardAspects = true;
+            else if (v == "soft")
+                o.softAspects = true;
+            else if (v == "hard,soft" || v == "soft,hard")
+                o.hardAspects = o.softAspects = true;
+            else
+                throw UsageError{"--aspects は hard、soft または hard,soft です: " + v};
         } else if (a == "--stars") {
             o.stars = true;
         } else if (a == "--arabic") {
@@ -119,10 +113,14 @@ WheelOptions takeWheelOptions(std::vector<std::string>& args)
         }
     }
     if (o.out.empty()) throw UsageError{"--out で書き出すファイルを指定してください。"};
-    if (endsWith(o.out, ".png")) o.format = Format::Png;
-    else if (endsWith(o.out, ".svg")) o.format = Format::Svg;
-    else if (endsWith(o.out, ".pdf")) o.format = Format::Pdf;
-    else throw UsageError{"--out の拡張子は .png、.svg、.pdf のいずれかです: " + o.out};
+    if (endsWith(o.out, ".png"))
+        o.format = Format::Png;
+    else if (endsWith(o.out, ".svg"))
+        o.format = Format::Svg;
+    else if (endsWith(o.out, ".pdf"))
+        o.format = Format::Pdf;
+    else
+        throw UsageError{"--out の拡張子は .png、.svg、.pdf のいずれかです: " + o.out};
     args = std::move(rest);
     return o;
 }
@@ -149,18 +147,20 @@ bool writeWheel(const graphics::NatalWheel& wheel, const WheelOptions& o)
     const platform::Size size{o.side, o.side};
     const auto draw = [&wheel](platform::Canvas& canvas) { wheel.paint(canvas); };
     switch (o.format) {
-    case Format::Png:
-        return platform::drawToPng(size, draw, o.out);
-    case Format::Pdf:
-        return platform::drawToPdf(size, draw, o.out);
-    case Format::Svg: {
-        platform::RecordingCanvas canvas(size);
-        wheel.paint(canvas);
-        return platform::writeSvg(canvas.displayList(), o.out);
-    }
+        case Format::Png:
+            return platform::drawToPng(size, draw, o.out);
+        case Format::Pdf:
+            return platform::drawToPdf(size, draw, o.out);
+        case Format::Svg: {
+            platform::RecordingCanvas canvas(size);
+            wheel.paint(canvas);
+            return platform::writeSvg(canvas.displayList(), o.out);
+        }
     }
     return false;
 }
+
+}  // namespace
 
 int runWheel(CliSession& session, const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
@@ -197,15 +197,10 @@ int runWheel(CliSession& session, const std::vector<std::string>& args, std::ost
         report.json["size"] = options.side;
         report.json["arabicParts"] = std::move(arabic);
     }
-    report.json["wheel"] = wheelToJson(workstation.graphics().wheelFrame(), workstation.western().aspectMatrix());
+    report.write("wheel", [&](JsonWriter& w) {
+        writeWheel(w, workstation.graphics().wheelFrame(), workstation.western().aspectMatrix());
+    });
     return report.print(out, err);
-}
-
-}  // namespace
-
-CliCommand wheelCommand()
-{
-    return {"wheel", "diagnose birth data and draw the natal wheel into a PNG, SVG or PDF file", usage, &runWheel};
 }
 
 }  // namespace celmora::cli

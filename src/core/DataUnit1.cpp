@@ -2,9 +2,9 @@
 // Copyright (C) 2026 Celmora developers
 #include "core/DataUnit1.h"
 
-#include "platform/Messages.h"
-
 #include <cstdlib>
+
+#include "platform/Messages.h"
 
 namespace celmora::core {
 
@@ -59,7 +59,6 @@ TDatacalc1::TDatacalc1()
 {
     constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     for (int m = 1; m <= 12; ++m) daysPerMonth_[m] = days[m - 1];
-    buildAyanamsaTable();
 }
 
 std::string TDatacalc1::ZeroPad2(int n) const
@@ -298,7 +297,16 @@ platform::Date TDatacalc1::AddDays(int year, int month, int day, int n)
     return {year, month, d};
 }
 
-void TDatacalc1::buildAyanamsaTable()
+const TDatacalc1::AyanamsaTable& TDatacalc1::ayanamsaByYear() const
+{
+    if (!ayanamsaBuilt_) {
+        buildAyanamsaTable();
+        ayanamsaBuilt_ = true;
+    }
+    return ayanamsaByYear_;
+}
+
+void TDatacalc1::buildAyanamsaTable() const
 {
     // Precession at 50 seconds of arc per year, counted in whole arc minutes from
     // 23°46' in 2000.

@@ -10,7 +10,9 @@
 //
 // One instance lives for the whole program. Besides the operations it holds the
 // days-per-month table (February set by each AddDays call) and ayanamsaByYear, the
-// sidereal offset per year 1500..2200 read by the Indian chart.
+// sidereal offset per year 1500..2200 read by the Indian chart. That table depends on
+// nothing but its rule, so it is built on its first reading instead of at creation:
+// a Diagnose run from the command line never reads it.
 //
 // Non-numeric parts of a text throw platform::ConversionError, checked arithmetic
 // throws RangeError / OverflowError / DivisionError; each ends the current command.
@@ -131,14 +133,15 @@ public:
     // Days per month 1..12; February holds what the last AddDays set (28 at start).
     const platform::Array1<int, 1, 12>& daysPerMonth() const { return daysPerMonth_; }
     // Sidereal offset (degree text) per year 1500..2200.
-    const AyanamsaTable& ayanamsaByYear() const { return ayanamsaByYear_; }
+    const AyanamsaTable& ayanamsaByYear() const;
 
 private:
-    void buildAyanamsaTable();
+    void buildAyanamsaTable() const;
     DmsParts decodeOrThrow(std::string_view hms) const;
 
     platform::Array1<int, 1, 12> daysPerMonth_;
-    AyanamsaTable ayanamsaByYear_;
+    mutable AyanamsaTable ayanamsaByYear_;
+    mutable bool ayanamsaBuilt_ = false;
 };
 
 }  // namespace celmora::core

@@ -22,8 +22,13 @@ constexpr int aspectAngles[11] = {0, 45, 90, 135, 150, 180, 30, 60, 72, 120, 144
 
 void ResetChart(Tmandata& mandata, const std::string& area1)
 {
-    for (int age = 1; age <= Tmandata::progressedCount; ++age) mandata.ProgressedChart(age).year = 0;
-    for (int kind = 1; kind <= Tmandata::transitCount; ++kind) mandata.TransitChart(kind).year = 0;
+    // A record not used yet already holds year 0.
+    for (int age = 1; age <= Tmandata::progressedCount; ++age) {
+        if (ChartRecord* progressed = mandata.ProgressedChartIfUsed(age)) progressed->year = 0;
+    }
+    for (int kind = 1; kind <= Tmandata::transitCount; ++kind) {
+        if (ChartRecord* transit = mandata.TransitChartIfUsed(kind)) transit->year = 0;
+    }
 
     ChartRecord& chart = mandata.chart();
     chart.sunHouse = 0;

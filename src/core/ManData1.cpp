@@ -4,12 +4,26 @@
 
 namespace celmora::core {
 
+namespace {
+
+using Slot = std::unique_ptr<ChartRecord>;
+
+ChartRecord& used(Slot& slot)
+{
+    if (!slot) slot = std::make_unique<ChartRecord>();
+    return *slot;
+}
+
+}  // namespace
+
+// One slot per record; the slot's index check runs before any allocation, so a bad
+// index throws RangeError exactly as the eagerly built arrays did.
 struct Tmandata::FurtherRecords {
-    platform::Array1<ChartRecord, 1, progressedCount> progressed;
-    platform::Array1<ChartRecord, 1, transitCount> transit;
-    ChartRecord partner;
-    ChartRecord indianTransit;
-    platform::Array2<ChartRecord, 1, monthlyYearSlots, 1, monthsPerYear> monthlyTransit;
+    platform::Array1<Slot, 1, progressedCount> progressed;
+    platform::Array1<Slot, 1, transitCount> transit;
+    Slot partner;
+    Slot indianTransit;
+    platform::Array2<Slot, 1, monthlyYearSlots, 1, monthsPerYear> monthlyTransit;
 };
 
 Tmandata::Tmandata() : main_(std::make_unique<ChartRecord>()), further_(std::make_unique<FurtherRecords>()) {}
@@ -28,27 +42,37 @@ bool Tmandata::ChangedSinceBusinessPage()
 
 ChartRecord& Tmandata::ProgressedChart(int age)
 {
-    return further_->progressed[age];
+    return used(further_->progressed[age]);
 }
 
 ChartRecord& Tmandata::TransitChart(int kind)
 {
-    return further_->transit[kind];
+    return used(further_->transit[kind]);
 }
 
 ChartRecord& Tmandata::PartnerChart()
 {
-    return further_->partner;
+    return used(further_->partner);
 }
 
 ChartRecord& Tmandata::IndianTransitChart()
 {
-    return further_->indianTransit;
+    return used(further_->indianTransit);
 }
 
 ChartRecord& Tmandata::MonthlyTransitCharts(int yearSlot, int month)
 {
-    return further_->monthlyTransit[yearSlot][month];
+    return used(further_->monthlyTransit[yearSlot][month]);
+}
+
+ChartRecord* Tmandata::ProgressedChartIfUsed(int age)
+{
+    return further_->progressed[age].get();
+}
+
+ChartRecord* Tmandata::TransitChartIfUsed(int kind)
+{
+    return further_->transit[kind].get();
 }
 
 }  // namespace celmora::core

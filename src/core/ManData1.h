@@ -5,14 +5,18 @@
 // The chart data module: the main ChartRecord of the diagnosed person, the two
 // redisplay keys of the lazily built reading pages, and the further records of the
 // same layout that other subsystems fill (progressed charts per age, transit charts,
-// the partner chart, the Indian transit chart, the monthly transit charts). All of
-// them are allocated once at start-up and live until exit; references to them stay
-// valid for the life of the module.
+// the partner chart, the Indian transit chart, the monthly transit charts).
+//
+// The main record is allocated with the module. Each further record is allocated on
+// its first use and then lives until exit, so that a run that never opens the future,
+// compatibility or Seven-Governors pages (celmora-cli diagnose) does not build 238
+// records: one not yet used reads exactly as a record created at start-up (every text
+// empty, every number 0). References handed out stay valid for the life of the module.
+
+#include <memory>
 
 #include "core/ChartRecord.h"
 #include "core/TRedispFlg.h"
-
-#include <memory>
 
 namespace celmora::core {
 
@@ -36,11 +40,16 @@ public:
     bool ChangedSinceAiPage();
     bool ChangedSinceBusinessPage();
 
-    ChartRecord& ProgressedChart(int age);               // 1..100
-    ChartRecord& TransitChart(int kind);                 // 1..4
+    ChartRecord& ProgressedChart(int age);  // 1..100
+    ChartRecord& TransitChart(int kind);    // 1..4
     ChartRecord& PartnerChart();
     ChartRecord& IndianTransitChart();
     ChartRecord& MonthlyTransitCharts(int yearSlot, int month);  // 1..11, 1..12
+
+    // The record once it has been used, null before: what clears a field of every
+    // record need not allocate the ones that still hold their start-up state.
+    ChartRecord* ProgressedChartIfUsed(int age);  // 1..100
+    ChartRecord* TransitChartIfUsed(int kind);    // 1..4
 
 private:
     struct FurtherRecords;

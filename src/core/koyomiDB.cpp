@@ -108,6 +108,8 @@ bool Tkoyomifrm::get_planet(ChartRecord& record)
     platform::Table& table = *table_;
     {
         platform::ControlsDisabled quiet(table);
+        // The lookup and the fields of its row under one lock.
+        const platform::ReadingPass pass(table);
 
         // The table is keyed by date; an impossible date (30 February) or a gap in
         // the data has no row, and the record keeps its previous positions.

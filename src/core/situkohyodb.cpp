@@ -3,6 +3,7 @@
 #include "core/situkohyodb.h"
 
 #include "core/TablePosition.h"
+#include <optional>
 
 #include "core/ChartRecord.h"
 #include "core/DataUnit1.h"
@@ -118,6 +119,9 @@ bool Tsitukofrm::lookup(std::string_view t)
 
 bool Tsitukofrm::FindHouseCusps(std::string_view t, ChartRecord& record)
 {
+    // The lookup and the fields of its row under one lock.
+    std::optional<platform::ReadingPass> pass;
+    if (table_) pass.emplace(*table_);
     if (!lookup(t)) return false;
     platform::ControlsDisabled quiet(*table_);
     checkCusps(*table_, displayName(), t, false);
@@ -145,6 +149,8 @@ bool Tsitukofrm::FindHouseCusps(std::string_view t, ChartRecord& record)
 
 bool Tsitukofrm::FindNowAngles(ChartRecord& record)
 {
+    std::optional<platform::ReadingPass> pass;
+    if (table_) pass.emplace(*table_);
     if (!lookup(record.localSiderealTime)) return false;
     platform::ControlsDisabled quiet(*table_);
     checkCusps(*table_, displayName(), record.localSiderealTime, true);

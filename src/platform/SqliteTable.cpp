@@ -570,6 +570,7 @@ public:
             if (sqliteIndexExists(existing->first)) return;
         }
         leaveEditing();
+        refuseWhileReading();
         Transaction tx(context_);
         if (auto existing = storedIndex(indexName)) {
             exec(context_, ("DROP INDEX IF EXISTS " + identifier("ix:" + existing->first)).c_str());
@@ -677,7 +678,7 @@ public:
     bool findKey(const std::vector<std::string>& key) override
     {
         leaveEditing();
-        refresh();
+        checkVersion();
         const std::vector<std::size_t> keyFields = lookupFields(key);
         std::vector<Value> values;
         for (std::size_t i = 0; i < key.size(); ++i) {
@@ -730,6 +731,7 @@ public:
     {
         leaveEditing();
         if (readOnly_) failReadOnly();
+        refuseWhileReading();
         buffer_.assign(fields_.size(), std::monostate{});
         dirty_.assign(fields_.size(), false);
         mode_ = Mode::Insert;
@@ -739,6 +741,7 @@ public:
     {
         if (mode_ != Mode::Browse) return;
         if (readOnly_) failReadOnly();
+        refuseWhileReading();
         refresh();
         // Editing an empty table starts a new row, as a bound form does.
         if (!current_) {
@@ -795,6 +798,7 @@ public:
             const std::int64_t rowid = sqlite3_last_insert_rowid(context_.db);
             tx.commit();
             current_ = rowid;
+            placed_ = true;
             invalidateOrder();
         }
         mode_ = Mode::Browse;
@@ -821,6 +825,7 @@ public:
         refresh();
         if (!current_) throw TableError(tableText() + "にはレコードがありません。");
         if (readOnly_) failReadOnly();
+        refuseWhileReading();
         {
             Transaction tx(context_);
             statement(sql::deleteRow).reset().bind(1, *current_).step();
@@ -898,6 +903,23 @@ public:
         setBuffer(f, std::monostate{});
     }
 
+    void beginReading() override
+    {
+        if (readingDepth_ == 0) {
+            leaveEditing();
+            exec(context_, "BEGIN");
+            checkVersion();  // the snapshot is taken here, at its first read
+        }
+        ++readingDepth_;
+    }
+
+    void endReading() override
+    {
+        if (readingDepth_ == 0) return;
+        // Nothing was written inside the pass, so ending it cannot fail for a lock.
+        if (--readingDepth_ == 0) sqlite3_exec(context_.db, "COMMIT", nullptr, nullptr, nullptr);
+    }
+
     void disableControls() override { ++disabledCount_; }
     void enableControls() override
     {
@@ -911,6 +933,7 @@ public:
     {
         leaveEditing();
         if (readOnly_) failReadOnly();
+        refuseWhileReading();
         std::vector<std::vector<Value>> converted;
         converted.reserve(rows.size());
         for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -940,6 +963,7 @@ public:
         for (const auto& [f, last] : lastNumbers) setMeta("autoinc:" + fields_[f].name, std::to_string(last));
         tx.commit();
         current_ = lastRowid;
+        placed_ = true;
         invalidateOrder();
         rowValid_ = false;
         eof_ = bof_ = false;
@@ -970,6 +994,11 @@ private:
         throw TableError(tableText() +
                          "は読み取り専用のため、書き込めません（プログラムと一緒にインストールされたデータか、"
                          "書き込めないフォルダにあるテーブルです）。");
+    }
+
+    void refuseWhileReading() const
+    {
+        if (readingDepth_ > 0) throw TableError(tableText() + "は読み取りの途中のため、書き込めません。");
     }
 
     Statement& statement(const std::string& text) const
@@ -1003,7 +1032,8 @@ private:
         const std::int64_t keyCount = metaNumber("primaryKeyFields");
         if (keyCount < 0 || keyCount > static_cast<std::int64_t>(fields_.size())) context_.fail(SQLITE_CORRUPT);
         primaryKeyFields_ = static_cast<std::size_t>(keyCount);
-        refresh();
+        // The row list is read on first use, not here: a table opened for key lookups
+        // (a year of the ephemeris, a house table) never needs all of it.
         snapshot.commit();
     }
 
@@ -1095,10 +1125,8 @@ private:
 
     void invalidateOrder() const { orderValid_ = false; }
 
-    // Brings the row list up to date: another connection's commit (data_version) or
-    // our own change of order makes it reload; the cursor stays on its row, or on the
-    // row that took its place when that row is gone.
-    void refresh() const
+    // Another connection's commit (data_version) makes the row list and the row stale.
+    void checkVersion() const
     {
         Statement& version = statement(sql::dataVersion).reset();
         version.step();
@@ -1109,6 +1137,15 @@ private:
             orderValid_ = false;
             rowValid_ = false;
         }
+    }
+
+    // Brings the row list up to date: another connection's commit (data_version) or
+    // our own change of order makes it reload; the cursor stays on its row, or on the
+    // row that took its place when that row is gone.
+    void refresh() const
+    {
+        checkVersion();
+        placed_ = true;
         if (orderValid_) return;
 
         order_.clear();
@@ -1158,6 +1195,16 @@ private:
 
     bool goToRowid(std::int64_t rowid)
     {
+        if (!orderValid_) {
+            // The row exists (a lookup has just found it). Its position is found when the
+            // order is next read, as after an insert, so a lookup reads one row, not the
+            // whole order.
+            if (current_ != rowid) rowValid_ = false;
+            current_ = rowid;
+            placed_ = true;
+            eof_ = bof_ = false;
+            return true;
+        }
         const auto it = std::find(order_.begin(), order_.end(), rowid);
         if (it == order_.end()) return false;
         setPosition(static_cast<std::size_t>(it - order_.begin()));
@@ -1183,6 +1230,9 @@ private:
     const Value& currentValue(std::size_t f) const
     {
         if (mode_ != Mode::Browse) return buffer_[f];
+        // A table just opened reads its first row, as it did when the order was read at
+        // opening.
+        if (!placed_) refresh();
         loadRow();
         return row_[f];
     }
@@ -1369,6 +1419,9 @@ private:
     mutable bool orderValid_ = false;
     mutable std::size_t pos_ = 0;
     mutable std::optional<std::int64_t> current_;
+    // False until the cursor is first placed (by a move, a lookup or reading the order):
+    // until then it stands on the first row.
+    mutable bool placed_ = false;
     mutable std::int64_t dataVersion_ = -1;
     mutable std::vector<Value> row_;
     mutable bool rowValid_ = false;
@@ -1380,6 +1433,7 @@ private:
     std::vector<Value> buffer_;
     std::vector<bool> dirty_;
     int disabledCount_ = 0;
+    int readingDepth_ = 0;  // nested reading passes; the transaction is open while > 0
 };
 
 // ---- creating a table file
@@ -1459,9 +1513,28 @@ void createSchema(const Context& context, const TableDef& def)
 
 // ---- the engine on files
 
+// SQLite's process-wide settings, made before its first use in the process (later
+// they are refused, harmlessly, and the defaults stay):
+// - no page cache set aside per connection ahead of need: by default each connection
+//   prepares 20 pages at its first read, and a table opened for a lookup or two reads
+//   far fewer; touching memory that is never used costs more than the lookup;
+// - no locking inside SQLite for a connection, and no memory statistics: every table
+//   is used by the thread that opened it (the program has one), and otherwise every
+//   call and every allocation takes a mutex.
+void configureSqlite()
+{
+    static const bool configured = [] {
+        sqlite3_config(SQLITE_CONFIG_PAGECACHE, nullptr, 0, 0);
+        sqlite3_config(SQLITE_CONFIG_MULTITHREAD);
+        sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
+        return true;
+    }();
+    static_cast<void>(configured);
+}
+
 class SqliteEngine final : public TableEngine {
 public:
-    explicit SqliteEngine(int busyTimeoutMs) : busyTimeoutMs_(busyTimeoutMs) {}
+    explicit SqliteEngine(int busyTimeoutMs) : busyTimeoutMs_(busyTimeoutMs) { configureSqlite(); }
 
     bool exists(const std::string& folder, const std::string& name) const override
     {
@@ -1510,8 +1583,8 @@ public:
         try {
             // WAL: readers never wait for a writer, and a commit is one append to the
             // log. A file system without WAL support keeps the rollback journal,
-            // which is just as durable.
-            textOf(c.db, "PRAGMA journal_mode=WAL");
+            // which is just as durable (and what Journal::Rollback asks for).
+            if (def.journal == Journal::WriteAhead) textOf(c.db, "PRAGMA journal_mode=WAL");
             createSchema(Context{table, normalFolder(folder), c.db}, def);
             c.file = FileIdentity::of(path);  // the file exists from its first write on
         } catch (...) {
@@ -1592,7 +1665,7 @@ private:
 // disk, so data_version and locking behave the same.
 class MemoryEngine final : public TableEngine {
 public:
-    MemoryEngine() : id_(nextEngineId_.fetch_add(1)) {}
+    MemoryEngine() : id_(nextEngineId_.fetch_add(1)) { configureSqlite(); }
 
     ~MemoryEngine() override
     {

@@ -2,11 +2,11 @@
 // Copyright (C) 2026 Celmora developers
 #include "western/ASPDB1.h"
 
+#include <algorithm>
+
 #include "platform/Errors.h"
 #include "platform/Messages.h"
 #include "platform/Table.h"
-
-#include <algorithm>
 
 namespace celmora::western {
 
@@ -21,6 +21,8 @@ int AspectTable::load(platform::Table& table)
     slots_.fill(AspectDefinition{});
     count_ = 0;
     int rows = 0;
+    // One snapshot and one lock for the whole table, not one per row.
+    const platform::ReadingPass pass(table);
     for (bool more = table.first(); more; more = table.next()) {
         ++rows;
         if (count_ == slotCount) continue;
@@ -65,8 +67,9 @@ std::string loadAspectTable(AspectTable& aspects, platform::TableEngine& engine,
             return "アスペクト定義表 ASPECT.db に定義の行がひとつもありません。";
         }
         if (rows > AspectTable::slotCount) {
-            messages.information("アスペクト定義表 ASPECT.db には " + std::to_string(rows) + " 行ありますが、使えるのは最初の " +
-                                 std::to_string(AspectTable::slotCount) + " 行までです。残りの行は無視します。");
+            messages.information("アスペクト定義表 ASPECT.db には " + std::to_string(rows) +
+                                 " 行ありますが、使えるのは最初の " + std::to_string(AspectTable::slotCount) +
+                                 " 行までです。残りの行は無視します。");
         }
         return {};
     } catch (const platform::CommandError& e) {

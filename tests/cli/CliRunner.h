@@ -5,12 +5,11 @@
 // celmora-cli run as a separate process from the build's program folder, the way a
 // shell runs it: the arguments quoted, standard output captured and read as JSON.
 
-#include <nlohmann/json.hpp>
-
 #include <sys/wait.h>
 
 #include <cstdio>
 #include <fstream>
+#include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -42,11 +41,14 @@ inline std::string fileText(const std::string& path)
     return text.str();
 }
 
-// Runs CELMORA_PROGRAM_DIR/celmora-cli with `args`. Standard error is written to
-// `errFile` and read back into `err`; without a file it is thrown away.
-inline CliRun runCli(const std::vector<std::string>& args, const std::string& errFile = {})
+// Runs `program` with `args`, with `environment` ("NAME=value ...", shell-quoted by
+// the caller) added to its environment. Standard error is written to `errFile` and
+// read back into `err`; without a file it is thrown away.
+inline CliRun runProgram(const std::string& program, const std::vector<std::string>& args,
+                         const std::string& errFile = {}, const std::string& environment = {})
 {
-    std::string command = shellQuoted(std::string(CELMORA_PROGRAM_DIR) + "/celmora-cli");
+    std::string command = environment.empty() ? "" : "env " + environment + " ";
+    command += shellQuoted(program);
     for (const auto& a : args) command.append(" ").append(shellQuoted(a));
     command.append(" 2>").append(errFile.empty() ? std::string("/dev/null") : shellQuoted(errFile));
     CliRun run;
@@ -59,6 +61,18 @@ inline CliRun runCli(const std::vector<std::string>& args, const std::string& er
     if (!errFile.empty()) run.err = fileText(errFile);
     run.json = nlohmann::ordered_json::parse(run.out, nullptr, false);
     return run;
+}
+
+// The program of this build: CELMORA_PROGRAM_DIR/celmora-cli.
+inline std::string cliProgram()
+{
+    return std::string(CELMORA_PROGRAM_DIR) + "/celmora-cli";
+}
+
+// Runs the program of this build with `args`; standard error as for runProgram.
+inline CliRun runCli(const std::vector<std::string>& args, const std::string& errFile = {})
+{
+    return runProgram(cliProgram(), args, errFile);
 }
 
 }  // namespace celmora::testing

@@ -4,15 +4,15 @@
 // celmora-cli diagnose, run as a program on a fixture program folder (and on the
 // installed data when the build has produced it).
 
-#include "cli/CliRunner.h"
-#include "core/FixtureTables.h"
-#include "platform/TempDir.h"
-
-#include <nlohmann/json.hpp>
-
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <nlohmann/json.hpp>
+
+#include "cli/CliRunner.h"
+#include "core/FixtureTables.h"
+#include "platform/TempDir.h"
 
 namespace celmora {
 namespace {
@@ -48,7 +48,8 @@ protected:
 
 TEST_F(DiagnoseCommandTest, PrintsTheWholeRecord)
 {
-    const CliRun o = diagnose({"--name", "試験", "--date", "1980/01/01", "--time", "09:05", "--sex", "男", "--place", "東京"});
+    const CliRun o =
+        diagnose({"--name", "試験", "--date", "1980/01/01", "--time", "09:05", "--sex", "男", "--place", "東京"});
     ASSERT_EQ(o.status, 0) << o.err;
     ASSERT_FALSE(o.json.is_discarded()) << o.out;
     EXPECT_EQ(o.json["status"], "completed");
@@ -58,7 +59,7 @@ TEST_F(DiagnoseCommandTest, PrintsTheWholeRecord)
     EXPECT_EQ(c["birthPlace"], "東京");
     EXPECT_EQ(c["timeDiffText"], "+19");
     EXPECT_EQ(c["age"], 44);
-    EXPECT_EQ(c["pointDegText"][0], "10.27");  // index 1, the Sun
+    EXPECT_EQ(c["pointDegText"][0], "10.27");   // index 1, the Sun
     EXPECT_EQ(c["pointSignName"][11], "牡羊");  // index 12, ASC
     EXPECT_EQ(c["houseSignName"][6], "天秤");   // house 7
     EXPECT_EQ(o.json["labels"]["syuseiji"], "地方恒星時間：16.07");
@@ -130,11 +131,25 @@ TEST_F(DiagnoseCommandTest, ErrorsAndRefusals)
     EXPECT_EQ(diagnose({"--date", "1980-01-01"}).status, 1);
 }
 
+// A computing command never loads the toolkit: only the drawing commands do, from
+// their own module. The dynamic loader names every library it starts.
+TEST_F(DiagnoseCommandTest, LoadsNoToolkitLibrary)
+{
+    const CliRun o = testing::runProgram(testing::cliProgram(),
+                                         {"--program-dir", dir.path(), "--now", "2024/06/15", "diagnose", "--date",
+                                          "1980/01/01", "--time", "09:05", "--place", "東京"},
+                                         dir / "stderr.txt", "LD_DEBUG=libs");
+    ASSERT_EQ(o.status, 0) << o.out;
+    EXPECT_THAT(o.err, ::testing::HasSubstr("calling init: ")) << "the loader reported nothing";
+    EXPECT_THAT(o.err, ::testing::Not(::testing::HasSubstr("libQt")));
+}
+
 // The installed data of this build, when the data builders have produced it.
 TEST(DiagnoseCommandRealData, TokyoNewYear1980)
 {
     const std::filesystem::path program(CELMORA_PROGRAM_DIR);
-    if (!std::filesystem::exists(program / "db" / "1980.db") || !std::filesystem::exists(program / "precidus" / "Tokyo.db")) {
+    if (!std::filesystem::exists(program / "db" / "1980.db") ||
+        !std::filesystem::exists(program / "precidus" / "Tokyo.db")) {
         GTEST_SKIP() << "no installed ephemeris and house tables in " << program;
     }
     testing::TempDir tmp;

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 Celmora developers
 
 #include "core/ChartRecordFields.h"
+#include "core/DiagnosisSteps.h"
 #include "core/ManData1.h"
 #include "platform/Errors.h"
 
@@ -132,6 +133,41 @@ TEST(ChartRecordFields, ClearingReturnsEveryFieldToItsStateBeforeTheFirstRun)
         EXPECT_TRUE(equalToFresh.at(i++)(&field)) << name;
     });
     EXPECT_EQ(i, equalToFresh.size());
+
+// The further records are allocated on first use: a record reads as created at
+// start-up, keeps its address once handed out, and a reset does not create the ones
+// nobody has used.
+TEST(Tmandata, FurtherRecordsAppearOnFirstUseAndStayPut)
+{
+    Tmandata data;
+    EXPECT_EQ(data.ProgressedChartIfUsed(37), nullptr);
+    EXPECT_EQ(data.TransitChartIfUsed(2), nullptr);
+
+    ChartRecord& progressed = data.ProgressedChart(37);
+    EXPECT_EQ(data.ProgressedChartIfUsed(37), &progressed);
+    EXPECT_TRUE(progressed.name.empty());
+    EXPECT_EQ(progressed.year, 0);
+    EXPECT_EQ(progressed.harmonicDegreeText[9][13], "");
+    progressed.year = 2017;
+    data.TransitChart(2).year = 2024;
+
+    // Using every other record moves none that was handed out.
+    for (int age = 1; age <= Tmandata::progressedCount; ++age) data.ProgressedChart(age).age = age;
+    for (int y = 1; y <= Tmandata::monthlyYearSlots; ++y) {
+        for (int m = 1; m <= Tmandata::monthsPerYear; ++m) data.MonthlyTransitCharts(y, m).year = 2000 + y;
+    }
+    EXPECT_EQ(&data.ProgressedChart(37), &progressed);
+    EXPECT_EQ(progressed.year, 2017);
+    EXPECT_EQ(progressed.age, 37);
+
+    ResetChart(data, "");
+    EXPECT_EQ(progressed.year, 0);
+    EXPECT_EQ(data.TransitChart(2).year, 0);
+    EXPECT_EQ(data.TransitChartIfUsed(1), nullptr);
+    EXPECT_EQ(data.TransitChartIfUsed(4), nullptr);
+
+    EXPECT_THROW(data.ProgressedChartIfUsed(0), platform::RangeError);
+    EXPECT_THROW(data.TransitChartIfUsed(5), platform::RangeError);
 }
 
 }  // namespace

@@ -193,6 +193,53 @@ int journalVersion(const std::string& file)
     return header[18];
 }
 
+// The journal chosen at creation is the file's: a write-ahead log has its side files
+// while the table is open, a rollback journal none (opening it is then much cheaper);
+// both keep every post.
+TEST_F(TableFileTest, TheJournalChosenAtCreationIsKeptByTheFile)
+{
+    const struct {
+        const char* name;
+        Journal journal;
+        bool sideFiles;
+    } cases[] = {{"人名DB", Journal::WriteAhead, true}, {"1950", Journal::Rollback, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TableDef def = keyedDef();
+        def.journal = c.journal;
+        addRow(*makeSqliteTableEngine()->create(folder, c.name, def), "a", 1);
+
+        auto reader = makeSqliteTableEngine()->open(folder, c.name);
+        ASSERT_TRUE(reader->findKey({"a"}));
+        EXPECT_EQ(fs::exists(folder + "/" + c.name + ".db-wal"), c.sideFiles);
+        EXPECT_EQ(fs::exists(folder + "/" + c.name + ".db-shm"), c.sideFiles);
+        addRow(*makeSqliteTableEngine()->open(folder, c.name), "b", 2);
+        EXPECT_TRUE(reader->findKey({"b"})) << "a post by another engine is seen";
+        reader.reset();
+        EXPECT_EQ(makeSqliteTableEngine()->open(folder, c.name)->recordCount(), 2);
+    }
+}
+
+// With a rollback journal a reading pass holds its lock to the end: a writer waits,
+// and one that cannot wait that long is told the table is busy.
+TEST_F(TableFileTest, AWriterWaitsForAReadingPassOnARollbackJournal)
+{
+    TableDef def = keyedDef();
+    def.journal = Journal::Rollback;
+    addRow(*makeSqliteTableEngine()->create(folder, "1950", def), "a", 1);
+    auto reader = makeSqliteTableEngine()->open(folder, "1950");
+    auto writer = makeSqliteTableEngine(50)->open(folder, "1950");
+    {
+        ReadingPass pass(*reader);
+        EXPECT_TRUE(reader->findKey({"a"}));
+        writer->append();
+        writer->setText("code", "b");
+        EXPECT_THAT(tableErrorOf([&] { writer->post(); }), HasSubstr("使用中"));
+    }
+    writer->post();
+    EXPECT_EQ(reader->recordCount(), 2);
+}
+
 // Installed data is opened read-only by its place, not by its permissions (root may
 // write anywhere): whoever runs the program, the file keeps every byte, nothing
 // appears beside it, not even while it is open, and each write is refused in words.

@@ -29,7 +29,10 @@ void writeTableAtomically(platform::TableEngine& engine, const fs::path& folder,
     fs::create_directories(work);
     try {
         {
-            auto table = engine.create(work.string(), name, def);
+            // Installed data is read far more than written, mostly for a few lookups.
+            platform::TableDef published = def;
+            published.journal = platform::Journal::Rollback;
+            auto table = engine.create(work.string(), name, published);
             platform::bulkInsert(*table, rows);
             for (const SecondaryIndex& index : indexes) table->addIndex(index.name, index.field);
             platform::sealForInstallation(*table);
