@@ -2,21 +2,37 @@
 // Copyright (C) 2026 Celmora developers
 #include "core/DiagnosisRun.h"
 
+#include <stdexcept>
+
 #include "platform/Checked.h"
 #include "platform/Errors.h"
-
-#include <stdexcept>
 
 namespace celmora::core {
 
 namespace {
 
-constexpr std::array<std::string_view, diagnosisStepCount> stepNames{
-    "ResetChart",        "ReadBirthInput",      "SelectBirthplace",  "NameLabel",          "MeanSiderealLabel",
-    "LocalSiderealTime", "LocalSiderealLabel",  "HouseCusps",        "HouseGrid",          "PlanetPositions",
-    "SiderealChart",     "DetailGrids",         "NatalWheel",        "Aspects",            "CompositePatterns",
-    "Classification",    "ClassificationPages", "WriteBackPerson",   "SevenGovernorsStars", "SevenGovernorsPage",
-    "MindMap",           "ShowDetailPage"};
+constexpr std::array<std::string_view, diagnosisStepCount> stepNames{"ResetChart",
+                                                                     "ReadBirthInput",
+                                                                     "SelectBirthplace",
+                                                                     "NameLabel",
+                                                                     "MeanSiderealLabel",
+                                                                     "LocalSiderealTime",
+                                                                     "LocalSiderealLabel",
+                                                                     "HouseCusps",
+                                                                     "HouseGrid",
+                                                                     "PlanetPositions",
+                                                                     "SiderealChart",
+                                                                     "DetailGrids",
+                                                                     "NatalWheel",
+                                                                     "Aspects",
+                                                                     "CompositePatterns",
+                                                                     "Classification",
+                                                                     "ClassificationPages",
+                                                                     "WriteBackPerson",
+                                                                     "SevenGovernorsStars",
+                                                                     "SevenGovernorsPage",
+                                                                     "MindMap",
+                                                                     "ShowDetailPage"};
 
 int indexOf(DiagnosisStep step)
 {
@@ -64,16 +80,39 @@ void DiagnosisRun::afterStep(DiagnosisStep s, Action action)
     step(s).after.push_back(std::move(action));
 }
 
+void DiagnosisRun::whenSkipped(DiagnosisStep s, Action action)
+{
+    step(s).skipped.push_back(std::move(action));
+}
+
+void DiagnosisRun::skipFrom(std::size_t index, DiagnosisContext& context)
+{
+    endedAt_ = static_cast<DiagnosisStep>(index + 1);
+    for (std::size_t i = index; i < steps_.size(); ++i) {
+        for (Action& clear : steps_[i].skipped) clear(context);
+    }
+}
+
 bool DiagnosisRun::run(const BirthInput& input)
 {
+    labels_ = {};
+    endedAt_.reset();
     DiagnosisContext context{chart_, input, labels_, messages_, clock_};
+    std::size_t current = 0;
     try {
-        for (Step& s : steps_) {
+        for (; current < steps_.size(); ++current) {
+            Step& s = steps_[current];
             if (s.action) s.action(context);
             for (Action& after : s.after) after(context);
         }
     } catch (const platform::CommandAborted&) {
+        skipFrom(current, context);
         return false;
+    } catch (...) {
+        // The error still ends the command at the event boundary; the screens must not
+        // keep the previous chart meanwhile.
+        skipFrom(current, context);
+        throw;
     }
     return true;
 }

@@ -15,10 +15,14 @@
 //
 // Ending a run: a step that has told the user why throws platform::CommandAborted
 // and run() returns false; any other CommandError ends the run and propagates to
-// the event boundary. What earlier steps wrote stays.
+// the event boundary. What earlier steps wrote stays; the reset (step 1) clears the
+// record first, so every field a step did not reach is empty rather than the
+// previous person's, and the screens of the steps not reached clear themselves
+// (whenSkipped) instead of showing the previous chart beside this one.
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -62,7 +66,8 @@ inline constexpr int diagnosisStepCount = 22;
 // English name of a step, for diagnostics.
 std::string_view diagnosisStepName(DiagnosisStep step);
 
-// Texts of the labels the run writes; they keep their text when a run ends early.
+// Texts of the labels the run writes; empty at the start of every run, so a label a
+// run did not reach is empty.
 struct DiagnosisLabels {
     std::string namlbl;      // top panel: name, date, age
     std::string koseijilbl;  // chart-detail page: mean sidereal time
@@ -93,24 +98,34 @@ public:
     bool hasStep(DiagnosisStep step) const;
     // Adds an action that runs right after a step's own action (screens refresh here).
     void afterStep(DiagnosisStep step, Action action);
+    // Adds an action that runs when a run ends before the step's after-actions have
+    // all run (the step that ended the run and every later one): a screen clears what
+    // its afterStep action would have refilled.
+    void whenSkipped(DiagnosisStep step, Action action);
     // Runs steps 1..22 in order. Returns false when the run ended early after telling
     // the user (input refused, missing day, missing table); CommandError from a step
     // propagates (the event boundary reports it).
     bool run(const BirthInput& input);
     const DiagnosisLabels& labels() const { return labels_; }
+    // The step that ended the last run early; nullopt after a complete run (and
+    // before the first).
+    std::optional<DiagnosisStep> endedAt() const { return endedAt_; }
 
 private:
     struct Step {
         Action action;
         std::vector<Action> after;
+        std::vector<Action> skipped;
     };
     Step& step(DiagnosisStep s);
     const Step& step(DiagnosisStep s) const;
+    void skipFrom(std::size_t index, DiagnosisContext& context);
 
     ChartRecord& chart_;
     platform::Messages& messages_;
     const platform::Clock& clock_;
     DiagnosisLabels labels_;
+    std::optional<DiagnosisStep> endedAt_;
     std::array<Step, diagnosisStepCount> steps_;
 };
 

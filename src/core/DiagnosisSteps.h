@@ -19,18 +19,21 @@ struct ChartRecord;
 class TDatacalc1;
 class Tmandata;
 
-// Clears what a run accumulates rather than overwrites: the year of every progressed
-// and transit chart, the main chart's counters, current-location angles, rising and
-// culminating bodies and aspect-angle frequencies; birthPlace := area1 when that is
-// not empty (otherwise the previous person's place stays). The printer measurement,
+// Clears the year of every progressed and transit chart and every field of the main
+// chart, so that a run ending early leaves blanks rather than the previous person's
+// results; sets the aspect-angle frequencies to their initial order and birthPlace :=
+// area1 when that is not empty (otherwise the previous person's place stays). The printer measurement,
 // the progression method, the progression-aspect cells, the midpoint axes and the
 // reading memos belong to their subsystems, which reset them right after this step.
 void ResetChart(Tmandata& mandata, const std::string& area1);
 
-// Fills the birth-data fields of `chart` from the boxes' texts and today's date.
-// A text that is not a number shows "生年月日が正しく指定されていません。" and gives
-// false, with the fields written so far left in place. A month above 12, day above
-// 31, hour above 23, minute above 59 or a negative one throws RangeError.
+// Fills the birth-data fields of `chart` from the boxes' texts and today's date, all
+// or nothing: a refused input leaves `chart` as it was. Refused with a message and
+// false: an empty or blank-only name ("氏名を入力してください。"), a text that is not a
+// number ("生年月日が正しく指定されていません。"), a day the month does not have
+// (30 February, 29 February outside leap years, 31 April), naming the date. A month
+// above 12, day above 31, hour above 23, minute above 59, a month or day of 0 or a
+// negative value throws RangeError naming the field.
 bool ReadBirthInput(ChartRecord& chart, const BirthInput& input, const platform::Clock& clock,
                     platform::Messages& messages);
 

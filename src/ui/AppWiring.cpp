@@ -2,6 +2,7 @@
 // Copyright (C) 2026 Celmora developers
 #include "ui/AppWiring.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -31,11 +32,12 @@ void attachChartCoreScreens(Tinpfrm& window, core::ChartCoreModule& chartCore, r
     auto* jisa = new core::Tjisafrm(chartCore.chart(), messages, &window);
     jisa->setPersonRow(&records.persons());
     connectGuarded(jisa, &core::Tjisafrm::birthplaceChosen, &window, messages,
-                   [&window](const QString& diff) { window.birthBoxes().jisalbl->setText(diff); });
-    connectGuarded(window.birthplaceButton(), &QPushButton::clicked, jisa, messages, [jisa] {
-        jisa->show();
-        jisa->raise();
-    });
+                   [&window](const QString& diff, const QString& place) {
+                       window.birthBoxes().jisalbl->setText(diff);
+                       window.birthBoxes().arealbl->setText(place);
+                   });
+    connectGuarded(window.birthplaceButton(), &QPushButton::clicked, jisa, messages,
+                   [jisa, &records] { jisa->openForPlace(records.persons().area1()); });
     window.birthplaceButton()->setEnabled(true);
 
     auto* worksheet = new core::TCre_datafrm(chartCore.datacalc(), messages, &window);

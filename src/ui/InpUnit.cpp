@@ -43,6 +43,8 @@ const char* const screenSizeMessage =
     "画面のサイズが1024Ｘ768ピクセル以下ですので、全画面が表示できません。"
     "最初に＜コントロールパネル＞の＜画面＞で”画面領域”の大きさを８００Ｘ６００ピクセル以上に変更して下さい。";
 const char* const notDiagnosedMessage = "診断ボタンが押下されていません！！";
+const char* const incompleteRunMessage =
+    "前回の診断が途中で終わったため、この結果は表示できません。入力を直してもう一度診断してください。";
 
 // Weekday (0 = Sunday) to the start-up chime.
 constexpr const char* weekdaySounds[7] = {"WAV01.WAV", "WAV02.WAV", "WAV03.WAV", "WAV04.WAV",
@@ -240,6 +242,10 @@ void Tinpfrm::buildDataEntryPage(QWidget* page)
     boxes_.jisalbl = new QLineEdit(input);
     boxes_.jisalbl->setObjectName("jisalbl");
     boxes_.jisalbl->setMaximumWidth(60);
+    boxes_.arealbl = new QLabel(input);
+    boxes_.arealbl->setObjectName("arealbl");
+    boxes_.arealbl->setToolTip("出生地（「出生地指定」で選びます）");
+    boxes_.arealbl->setMinimumWidth(textWidth(boxes_.arealbl, "名古屋"));
 
     int col = 0;
     grid->addWidget(new QLabel("氏名", input), 0, col++);
@@ -254,6 +260,7 @@ void Tinpfrm::buildDataEntryPage(QWidget* page)
     grid->addWidget(boxes_.DBsex, 0, col++);
     grid->addWidget(new QLabel("時差", input), 0, col++);
     grid->addWidget(boxes_.jisalbl, 0, col++);
+    grid->addWidget(boxes_.arealbl, 0, col++);
 
     jisabtn = new QPushButton("出生地指定", input);
     jisabtn->setObjectName("jisabtn");
@@ -428,6 +435,12 @@ void Tinpfrm::wireDiagnosisRun()
     run.afterStep(DiagnosisStep::ShowDetailPage, [this](core::DiagnosisContext&) {
         PageControl1->setCurrentIndex(static_cast<int>(Page::ChartDetail));
     });
+    // A run that ends early leaves what it did not reach blank, not the previous chart's.
+    run.whenSkipped(DiagnosisStep::NameLabel, [this](core::DiagnosisContext&) { Namlbl->clear(); });
+    run.whenSkipped(DiagnosisStep::MeanSiderealLabel, [this](core::DiagnosisContext&) { koseijilbl_->clear(); });
+    run.whenSkipped(DiagnosisStep::LocalSiderealLabel, [this](core::DiagnosisContext&) { syuseiji_->clear(); });
+    run.whenSkipped(DiagnosisStep::HouseGrid, [this](core::DiagnosisContext&) { clearGridRows(seizagrid_); });
+    run.whenSkipped(DiagnosisStep::DetailGrids, [this](core::DiagnosisContext&) { clearGridRows(stargrid_); });
 }
 
 namespace {
@@ -441,6 +454,14 @@ void fillGrid(QTableWidget* grid, const std::vector<core::GridRow>& rows)
     }
 }
 }  // namespace
+
+void Tinpfrm::clearGridRows(QTableWidget* grid)
+{
+    // Row 0 keeps the headings.
+    for (int r = 1; r < grid->rowCount(); ++r) {
+        for (int c = 0; c < grid->columnCount(); ++c) delete grid->takeItem(r, c);
+    }
+}
 
 void Tinpfrm::fillHouseGrid()
 {
@@ -460,11 +481,14 @@ void Tinpfrm::shindanbtnClick()
 void Tinpfrm::PageControl1Change(int index)
 {
     if (guarding_ || index == static_cast<int>(Page::DataEntry)) return;
-    if (core_.chart().name.empty()) {
+    // After a run that ended early only the chart-detail page shows what it reached;
+    // every other page would read a chart with its later parts blank.
+    const bool incomplete = core_.run().endedAt().has_value() && index != static_cast<int>(Page::ChartDetail);
+    if (core_.chart().name.empty() || incomplete) {
         guarding_ = true;
         PageControl1->setCurrentIndex(static_cast<int>(Page::DataEntry));
         guarding_ = false;
-        core_.services().messages->information(notDiagnosedMessage);
+        core_.services().messages->information(core_.chart().name.empty() ? notDiagnosedMessage : incompleteRunMessage);
     }
 }
 

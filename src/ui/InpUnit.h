@@ -9,13 +9,12 @@
 // main ChartRecord; the screens of every subsystem refresh from that record through
 // the run's step hooks. Result pages stay closed until a chart exists.
 
-#include "records/ui/BirthBoxes.h"
-
 #include <QMainWindow>
-
 #include <functional>
 #include <map>
 #include <string>
+
+#include "records/ui/BirthBoxes.h"
 
 class QComboBox;
 class QLabel;
@@ -92,6 +91,8 @@ public:
     QLabel* koseijilbl() const { return koseijilbl_; }
     QLabel* syuseiji() const { return syuseiji_; }
     QComboBox* prnbox() const { return prnbox_; }
+    // The birthplace's name beside the time difference.
+    QLabel* arealbl() const { return boxes_.arealbl; }
     QPushButton* birthplaceButton() const { return jisabtn; }
 
     // Reads the data-entry boxes as typed; `area1` comes from the person row when a
@@ -128,6 +129,7 @@ private:
     void wireDiagnosisRun();
     void fillHouseGrid();
     void fillPlanetGrid();
+    static void clearGridRows(QTableWidget* grid);
 
     core::ChartCoreModule& core_;
     BirthBoxes boxes_;

@@ -3,6 +3,10 @@
 //
 // The Diagnose run through the composition root, on small tables in memory.
 
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
 #include "app/Workstation.h"
 #include "core/BirthInput.h"
 #include "core/DetailGrids.h"
@@ -12,10 +16,6 @@
 #include "core/situkohyodb.h"
 #include "platform/Errors.h"
 #include "support/TestServices.h"
-
-#include <gtest/gtest.h>
-
-#include <stdexcept>
 
 namespace celmora::app {
 namespace {
@@ -42,13 +42,15 @@ protected:
                                   testing::houseRow("16.11.00", "牡牛", "0.50", "山羊", "25.10"),
                                   testing::houseRow("15.44.00", "うお", "20.00", "射手", "28.00"),
                                   testing::houseRow("00.19.00", "かに", "9.00", "うお", "20.00"),
-                                  testing::houseRow("21.45.00", "獅子", "3.30", "牡牛", "13.00")});
+                                  testing::houseRow("21.45.00", "獅子", "3.30", "牡牛", "13.00"),
+                                  testing::houseRow("19.10.00", "獅子", "20.00", "牡牛", "28.00")});
         testing::writeHouseTable(*env.tables, houses, "Sapporo",
                                  {testing::houseRow("16.13.00", "牡牛", "2.10", "山羊", "26.40")});
         station = std::make_unique<Workstation>(env.services);
         // Record every step that runs, in order.
         for (int s = 1; s <= core::diagnosisStepCount; ++s) {
-            station->run().afterStep(static_cast<DiagnosisStep>(s), [this, s](core::DiagnosisContext&) { ran.push_back(s); });
+            station->run().afterStep(static_cast<DiagnosisStep>(s),
+                                     [this, s](core::DiagnosisContext&) { ran.push_back(s); });
         }
     }
 
@@ -137,7 +139,9 @@ TEST_F(DiagnosisRunTest, UnreadableBirthDataIsRefusedBeforeAnyComputation)
     EXPECT_EQ(env.messages.texts(), std::vector<std::string>{"生年月日が正しく指定されていません。"});
     EXPECT_EQ(ran, std::vector<int>{1});
     EXPECT_TRUE(station->chart().localSiderealTime.empty());
-    EXPECT_EQ(station->chart().hour, 9);  // written before the bad minute was met
+    // All or nothing: the hour before the bad minute is not taken either.
+    EXPECT_EQ(station->chart().hour, 0);
+    EXPECT_TRUE(station->chart().name.empty());
 
     input = tokyo("1980/01/01");
     input.timeDiffText = "+1９";
@@ -161,9 +165,9 @@ TEST_F(DiagnosisRunTest, BirthFieldOutOfItsRangeEndsTheRunWithoutAMessage)
         const char* minute;
     };
     const Row rows[] = {
-        {"month 13", "13", "01", "09", "05"},  {"negative month", "-1", "01", "09", "05"},
-        {"day 32", "01", "32", "09", "05"},    {"negative day", "01", "-01", "09", "05"},
-        {"negative hour", "01", "01", "-1", "05"}, {"minute 60", "01", "01", "09", "60"},
+        {"month 13", "13", "01", "09", "05"},        {"negative month", "-1", "01", "09", "05"},
+        {"day 32", "01", "32", "09", "05"},          {"negative day", "01", "-01", "09", "05"},
+        {"negative hour", "01", "01", "-1", "05"},   {"minute 60", "01", "01", "09", "60"},
         {"negative minute", "01", "01", "09", "-5"}, {"month 00", "00", "01", "09", "05"},
         {"day 00", "01", "00", "09", "05"},
     };
@@ -183,9 +187,9 @@ TEST_F(DiagnosisRunTest, BirthFieldOutOfItsRangeEndsTheRunWithoutAMessage)
         EXPECT_THROW(fresh.run().run(input), platform::RangeError);
         EXPECT_EQ(steps, std::vector<int>{1});
         EXPECT_TRUE(env.messages.list.empty());
-        // What was read before the bad field stays; nothing was computed.
-        EXPECT_EQ(fresh.chart().name, "試験");
-        EXPECT_EQ(fresh.chart().year, 1980);
+        // Nothing of a refused input is taken, not even what came before the bad field.
+        EXPECT_TRUE(fresh.chart().name.empty());
+        EXPECT_EQ(fresh.chart().year, 0);
         EXPECT_TRUE(fresh.chart().birthTimeText.empty());
         EXPECT_TRUE(fresh.chart().localSiderealTime.empty());
         EXPECT_TRUE(fresh.run().labels().namlbl.empty());
@@ -203,19 +207,115 @@ TEST_F(DiagnosisRunTest, EmptyTimeDifferenceIsZero)
     EXPECT_EQ(station->chart().localSiderealTime, "15.44.00");
 }
 
-TEST_F(DiagnosisRunTest, MissingDayEndsTheRunWithoutComputingFurther)
+TEST_F(DiagnosisRunTest, DayMissingFromTheYearTableEndsTheRunWithOnlyThisRunsResults)
 {
     ASSERT_TRUE(station->run().run(tokyo("1980/01/01")));
+    ASSERT_EQ(station->chart().pointSignName[1], "山羊");
     ran.clear();
-    EXPECT_FALSE(station->run().run(tokyo("1980/02/30", "12", "00")));
-    EXPECT_EQ(env.messages.texts(), std::vector<std::string>{"1980/02/30 not found at Tkoyomifrm.get_planet."});
+    // 3 January exists but is not in the fixture's year table; 12:00 (+19) finds 19.10.00.
+    BirthInput third = tokyo("1980/01/03", "12", "00");
+    third.name = "別人";
+    EXPECT_FALSE(station->run().run(third));
+    EXPECT_EQ(env.messages.texts(), std::vector<std::string>{"1980/01/03 not found at Tkoyomifrm.get_planet."});
     EXPECT_EQ(ran, stepsUpTo(9));
+    EXPECT_EQ(station->run().endedAt(), DiagnosisStep::PlanetPositions);
+
+    // What this run's earlier steps wrote stays; nothing of the previous person's chart
+    // is left beside it.
+    const core::ChartRecord& c = station->chart();
+    EXPECT_EQ(c.name, "別人");
+    EXPECT_EQ(c.houseSignName[1], "獅子");
+    EXPECT_EQ(station->run().labels().namlbl, "別人  1980/01/03  44才");
+    for (int p = 1; p <= 11; ++p) EXPECT_EQ(c.pointSignName[p], "") << p;
+    EXPECT_EQ(c.chartAngle[1], 0);
+
+    ASSERT_TRUE(station->run().run(tokyo("1980/01/01")));
+    EXPECT_EQ(station->run().endedAt(), std::nullopt);
+}
+
+TEST_F(DiagnosisRunTest, InputRefusedAtReadingLeavesNoChart)
+{
+    struct Row {
+        const char* name;
+        const char* person;
+        const char* date;
+        const char* message;
+    };
+    const Row rows[] = {
+        {"empty name", "", "1980/01/01", "氏名を入力してください。"},
+        {"blank name", "  \t", "1980/01/01", "氏名を入力してください。"},
+        {"full-width blank name", "\u3000\u3000", "1980/01/01", "氏名を入力してください。"},
+        {"30 February", "試験", "1980/02/30", "生年月日「1980/02/30」は存在しない日付です。2月は29日までです。"},
+        {"29 February outside a leap year", "試験", "2023/02/29",
+         "生年月日「2023/02/29」は存在しない日付です。2月は28日までです。"},
+        {"29 February 1900", "試験", "1900/02/29", "生年月日「1900/02/29」は存在しない日付です。2月は28日までです。"},
+        {"31 April", "試験", "1980/04/31", "生年月日「1980/04/31」は存在しない日付です。4月は30日までです。"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        ASSERT_TRUE(station->run().run(tokyo("1980/01/01")));
+        env.messages.list.clear();
+        ran.clear();
+        BirthInput input = tokyo(r.date);
+        input.name = r.person;
+        EXPECT_FALSE(station->run().run(input));
+        EXPECT_EQ(env.messages.texts(), std::vector<std::string>{r.message});
+        EXPECT_EQ(ran, std::vector<int>{1});  // nothing after the reading ran, nothing was saved
+        EXPECT_EQ(station->run().endedAt(), DiagnosisStep::ReadBirthInput);
+        EXPECT_TRUE(station->chart().name.empty());
+        EXPECT_TRUE(station->chart().pointSignName[1].empty());
+        EXPECT_TRUE(station->chart().houseSignName[1].empty());
+        EXPECT_TRUE(station->run().labels().namlbl.empty());
+    }
+    // A leap day is read; here the run goes on to the houses (and ends at the fixture's
+    // missing year table).
+    ran.clear();
+    EXPECT_FALSE(station->run().run(tokyo("1980/02/29")));
+    EXPECT_GE(ran.size(), 2u);
+}
+
+TEST_F(DiagnosisRunTest, ScreensOfStepsNotReachedAreToldToClear)
+{
+    std::vector<int> cleared;
+    for (int s = 1; s <= core::diagnosisStepCount; ++s) {
+        station->run().whenSkipped(static_cast<DiagnosisStep>(s),
+                                   [&cleared, s](core::DiagnosisContext&) { cleared.push_back(s); });
+    }
+    const auto from = [](int first) {
+        std::vector<int> steps;
+        for (int s = first; s <= core::diagnosisStepCount; ++s) steps.push_back(s);
+        return steps;
+    };
+    struct Row {
+        const char* name;
+        BirthInput input;
+        std::vector<int> cleared;
+    };
+    BirthInput nameless = tokyo("1980/01/01");
+    nameless.name.clear();
+    const Row rows[] = {
+        {"complete run", tokyo("1980/01/01"), {}},
+        {"refused at reading", nameless, from(2)},
+        {"missing house-table row", tokyo("1980/01/01", "10", "00"), from(8)},
+        {"missing day", tokyo("1980/01/03", "12", "00"), from(10)},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        cleared.clear();
+        station->run().run(r.input);
+        EXPECT_EQ(cleared, r.cleared);
+    }
+    // An error that propagates clears the screens too before it reaches the boundary.
+    cleared.clear();
+    EXPECT_THROW(station->run().run(tokyo("1980/01/01", "24")), platform::RangeError);
+    EXPECT_EQ(cleared, from(2));
 }
 
 TEST_F(DiagnosisRunTest, MissingTablesEndTheRunAtTheirStep)
 {
     EXPECT_FALSE(station->run().run(tokyo("1981/01/01")));
-    EXPECT_EQ(env.messages.texts(), std::vector<std::string>{"天文暦の年テーブル「1981」がフォルダ「/fixture/db」にありません。"});
+    EXPECT_EQ(env.messages.texts(),
+              std::vector<std::string>{"天文暦の年テーブル「1981」がフォルダ「/fixture/db」にありません。"});
     EXPECT_EQ(ran, stepsUpTo(9));
 
     ran.clear();

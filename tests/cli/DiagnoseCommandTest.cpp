@@ -34,7 +34,8 @@ protected:
         testing::writeHouseTable(*engine, dir / "precidus", "Tokyo",
                                  {testing::houseRow("16.07.00", "牡羊", "29.58", "山羊", "24.07"),
                                   testing::houseRow("15.48.00", "うお", "20.00", "射手", "28.00"),
-                                  testing::houseRow("00.19.00", "かに", "9.00", "うお", "20.00")});
+                                  testing::houseRow("00.19.00", "かに", "9.00", "うお", "20.00"),
+                                  testing::houseRow("19.06.00", "獅子", "20.00", "牡牛", "28.00")});
     }
 
     CliRun diagnose(std::vector<std::string> args)
@@ -79,19 +80,21 @@ TEST_F(DiagnoseCommandTest, PrintsTheWholeRecord)
     EXPECT_EQ(c["aspectAngleFrequency"][10], (Json{{"angle", 144}, {"count", 0}}));
 }
 
-TEST_F(DiagnoseCommandTest, MissingDayIsRefusedWithoutPositions)
+TEST_F(DiagnoseCommandTest, DayMissingFromTheYearTableIsRefusedWithoutPositions)
 {
-    const CliRun o = diagnose({"--name", "試験", "--date", "1980/02/30", "--time", "12:00", "--place", "東京"});
+    // 2 January exists but the fixture's year table holds 1 January only.
+    const CliRun o = diagnose({"--name", "試験", "--date", "1980/01/02", "--time", "12:00", "--place", "東京"});
     EXPECT_EQ(o.status, 2) << o.err;
     EXPECT_EQ(o.json["status"], "refused");
-    EXPECT_EQ(o.json["messages"], (Json{"1980/02/30 not found at Tkoyomifrm.get_planet."}));
+    EXPECT_EQ(o.json["messages"], (Json{"1980/01/02 not found at Tkoyomifrm.get_planet."}));
     for (const Json& name : o.json["chart"]["pointSignName"]) EXPECT_EQ(name, "");
-    EXPECT_EQ(o.json["chart"]["localSiderealTime"], "00.19.00");
+    EXPECT_EQ(o.json["chart"]["localSiderealTime"], "19.06.00");
 }
 
 TEST_F(DiagnoseCommandTest, DiffOverridesThePlace)
 {
-    const CliRun o = diagnose({"--date", "1980/01/01", "--time", "09:05", "--place", "東京", "--diff", "+00"});
+    const CliRun o =
+        diagnose({"--name", "試験", "--date", "1980/01/01", "--time", "09:05", "--place", "東京", "--diff", "+00"});
     EXPECT_EQ(o.status, 0) << o.err;
     EXPECT_EQ(o.json["chart"]["timeDiffText"], "+00");
     EXPECT_EQ(o.json["chart"]["localSiderealTime"], "15.48.00");
@@ -107,9 +110,15 @@ TEST_F(DiagnoseCommandTest, ErrorsAndRefusals)
         const char* message;  // in "messages", or "error" for status 1
     };
     const Row rows[] = {
-        {"unreadable year", {"--date", "198O/01/01"}, 2, "生年月日が正しく指定されていません。"},
-        {"missing year table", {"--date", "1979/01/01", "--time", "09:05"}, 2, nullptr},
-        {"hour out of range", {"--date", "1980/01/01", "--time", "24:00"}, 1, nullptr},
+        {"unreadable year", {"--name", "試験", "--date", "198O/01/01"}, 2, "生年月日が正しく指定されていません。"},
+        {"missing year table", {"--name", "試験", "--date", "1979/01/01", "--time", "09:05"}, 2, nullptr},
+        {"hour out of range", {"--name", "試験", "--date", "1980/01/01", "--time", "24:00"}, 1, nullptr},
+        {"no name", {"--date", "1980/01/01", "--time", "09:05"}, 2, "氏名を入力してください。"},
+        {"blank name", {"--name", "　", "--date", "1980/01/01", "--time", "09:05"}, 2, "氏名を入力してください。"},
+        {"day the month does not have",
+         {"--name", "試験", "--date", "1980/02/30", "--time", "12:00"},
+         2,
+         "生年月日「1980/02/30」は存在しない日付です。2月は29日までです。"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
@@ -136,8 +145,8 @@ TEST_F(DiagnoseCommandTest, ErrorsAndRefusals)
 TEST_F(DiagnoseCommandTest, LoadsNoToolkitLibrary)
 {
     const CliRun o = testing::runProgram(testing::cliProgram(),
-                                         {"--program-dir", dir.path(), "--now", "2024/06/15", "diagnose", "--date",
-                                          "1980/01/01", "--time", "09:05", "--place", "東京"},
+                                         {"--program-dir", dir.path(), "--now", "2024/06/15", "diagnose", "--name",
+                                          "試験", "--date", "1980/01/01", "--time", "09:05", "--place", "東京"},
                                          dir / "stderr.txt", "LD_DEBUG=libs");
     ASSERT_EQ(o.status, 0) << o.out;
     EXPECT_THAT(o.err, ::testing::HasSubstr("calling init: ")) << "the loader reported nothing";

@@ -3,16 +3,6 @@
 //
 // The chart core's screens: they gather input, call the core and show its results.
 
-#include "core/ChartRecord.h"
-#include "core/CurrentPersonRow.h"
-#include "core/DataUnit1.h"
-#include "core/FixtureTables.h"
-#include "core/situkohyodb.h"
-#include "core/ui/TCre_datafrm.h"
-#include "core/ui/Tjisafrm.h"
-#include "core/ui/Tnowarea.h"
-#include "support/TestServices.h"
-
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QLineEdit>
@@ -21,6 +11,17 @@
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
+
+#include "core/ChartRecord.h"
+#include "core/CurrentPersonRow.h"
+#include "core/DataUnit1.h"
+#include "core/FixtureTables.h"
+#include "core/JisaUnit.h"
+#include "core/situkohyodb.h"
+#include "core/ui/TCre_datafrm.h"
+#include "core/ui/Tjisafrm.h"
+#include "core/ui/Tnowarea.h"
+#include "support/TestServices.h"
 
 namespace celmora::core {
 
@@ -97,6 +98,65 @@ private slots:
         QCOMPARE(screen.result(), int(QDialog::Accepted));
     }
 
+    void birthplaceScreenOpensOnThePersonsOwnPlace_data()
+    {
+        QTest::addColumn<QString>("area1");
+        QTest::addColumn<int>("place");       // 1..50, 0 for none selected
+        QTest::addColumn<int>("houseTable");  // checked radio id, -1 for none
+        QTest::newRow("佐賀") << QStringLiteral("佐賀") << 3 << 5;
+        QTest::newRow("根室, the last item") << QStringLiteral("根室") << 50 << 0;
+        QTest::newRow("no place yet") << QString() << 0 << -1;
+        QTest::newRow("a place not in the list") << QStringLiteral("ロンドン") << 0 << -1;
+        QTest::newRow("trailing blanks are no place") << QStringLiteral("東京  ") << 0 << -1;
+    }
+    void birthplaceScreenOpensOnThePersonsOwnPlace()
+    {
+        QFETCH(QString, area1);
+        QFETCH(int, place);
+        QFETCH(int, houseTable);
+        struct Row : CurrentPersonRow {
+            void setTimeDiffAndArea(const std::string& diff, const std::string& area) override
+            {
+                writes.push_back(diff + "|" + area);
+            }
+            std::vector<std::string> writes;
+        } row;
+        platform::RecordingMessages messages;
+        ChartRecord chart;
+        chart.birthPlace = "前の人";
+        Tjisafrm screen(chart, messages);
+        screen.setPersonRow(&row);
+        // The previous opening chose 那覇; this person's own place replaces that choice.
+        screen.AreaListBox->setCurrentRow(0);
+        screen.resize(640, 420);
+        screen.openForPlace(area1.toStdString());
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+        // Focus makes the list's first item current, which must not choose it.
+        screen.AreaListBox->setFocus();
+        QCoreApplication::processEvents();
+
+        QCOMPARE(screen.selectedPlace(), place);
+        QCOMPARE(screen.SelSitukoItems->checkedId(), houseTable);
+        if (place > 0) {
+            const QRect item = screen.AreaListBox->visualItemRect(screen.AreaListBox->item(place - 1));
+            QVERIFY(screen.AreaListBox->viewport()->rect().contains(item));
+        }
+
+        // Enter confirms: the person's place again, or the message and nothing written.
+        QTest::keyClick(screen.AreaListBox, Qt::Key_Return);
+        if (place == 0) {
+            QCOMPARE(messages.texts(), std::vector<std::string>{"出生地が指定されていません。"});
+            QVERIFY(row.writes.empty());
+            QCOMPARE(chart.birthPlace, std::string("前の人"));
+            QVERIFY(screen.isVisible());
+        } else {
+            QVERIFY(messages.list.empty());
+            const Place& p = core::place(place);
+            QCOMPARE(row.writes, std::vector<std::string>{std::string(p.timeDiff) + "|" + std::string(p.name)});
+            QCOMPARE(screen.result(), int(QDialog::Accepted));
+        }
+    }
+
     void residenceScreenLooksUpAnglesAndRerunsTransits()
     {
         testing::TestServices env;
@@ -122,8 +182,10 @@ private slots:
         QCOMPARE(screen.result(), int(QDialog::Rejected));
         screen.ListBox1->setCurrentRow(49);
         QTest::mouseClick(screen.okbtn, Qt::LeftButton);
-        QCOMPARE(env.messages.list.back().text,
-                 std::string("現在地が指定されました。この後、ASC,MC の位置を再計算するためトランジット診断を自動的に実行します。"));
+        QCOMPARE(
+            env.messages.list.back().text,
+            std::string(
+                "現在地が指定されました。この後、ASC,MC の位置を再計算するためトランジット診断を自動的に実行します。"));
         QCOMPARE(reruns, 1);
         QCOMPARE(chart.nowHouseSignName[1], std::string("牡牛"));
         QCOMPARE(chart.nowHouseDegText[10], std::string("26.40"));

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 Celmora developers
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -10,6 +11,7 @@
 #include <QTableView>
 #include <QTest>
 #include <algorithm>
+#include <map>
 #include <memory>
 
 #include "platform/Messages.h"
@@ -44,7 +46,9 @@ struct Boxes {
         boxes.DBsex = combo(false);
         boxes.DBsex->addItems({"男", "女"});
         boxes.jisalbl = new QLineEdit(&page);
+        boxes.arealbl = new QLabel(&page);
         for (int y = 1926; y <= 2040; ++y) boxes.yyComboBox->addItem(QString::number(y));
+        for (int d = 1; d <= 31; ++d) boxes.ddComboBox->addItem(QString::asprintf("%02d", d));
     }
     QComboBox* combo(bool editable)
     {
@@ -226,6 +230,115 @@ private slots:
         QCOMPARE(persons->currentRow(), 0);
         QCOMPARE(grid->currentIndex().row(), 0);
         QCOMPARE(boxes->boxes.NameDB->text(), QString("Suzuki"));
+    }
+
+    // A box is checked when it is posted (Enter, leaving it): a bad value names its field
+    // and range, and the row and the box keep the last valid value.
+    void postedBoxesAreChecked_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");  // in the row and the box afterwards
+        QTest::addColumn<QString>("message");
+        QTest::newRow("month 13") << "月度"
+                                  << "13"
+                                  << "02"
+                                  << "月は1～12の数字で指定してください。";
+        QTest::newRow("hour ab") << "時"
+                                 << "ab"
+                                 << "09"
+                                 << "時は0～23の数字で指定してください。";
+        QTest::newRow("hour 24") << "時"
+                                 << "24"
+                                 << "09"
+                                 << "時は0～23の数字で指定してください。";
+        QTest::newRow("minute 60") << "分"
+                                   << "60"
+                                   << "05"
+                                   << "分は0～59の数字で指定してください。";
+        QTest::newRow("30 February 1960") << "日"
+                                          << "30"
+                                          << "10"
+                                          << "1960年2月の日は1～29の数字で指定してください。";
+        QTest::newRow("year before the tables") << "年度"
+                                                << "1899"
+                                                << "1960"
+                                                << "年は1900～2200の数字で指定してください。";
+        QTest::newRow("time difference +1a") << "時差"
+                                             << "+1a"
+                                             << "+19"
+                                             << "時差は分単位の整数（例：+19、-29）で指定してください。";
+        QTest::newRow("valid hour is taken") << "時"
+                                             << "23"
+                                             << "23"
+                                             << "";
+        QTest::newRow("valid negative difference") << "時差"
+                                                   << "-29"
+                                                   << "-29"
+                                                   << "";
+    }
+    void postedBoxesAreChecked()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        QFETCH(QString, message);
+        const ui::BirthBoxes& b = boxes->boxes;
+        b.mmComboBox->setCurrentText("02");
+        b.ddComboBox->setCurrentText("10");
+        b.hComboBox->setCurrentText("09");
+        b.mComboBox->setCurrentText("05");
+        b.jisalbl->setText("+19");
+        const std::map<QString, QLineEdit*> lines = {
+            {"年度", b.yyComboBox->lineEdit()}, {"月度", b.mmComboBox->lineEdit()}, {"日", b.ddComboBox->lineEdit()},
+            {"時", b.hComboBox->lineEdit()},    {"分", b.mComboBox->lineEdit()},    {"時差", b.jisalbl}};
+        QLineEdit* line = lines.at(field);
+        // Typed as a user types: into the focused box of a shown window.
+        boxes->page.show();
+        boxes->page.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&boxes->page));
+        line->setFocus();
+        QVERIFY(line->hasFocus());
+        line->clear();
+        QTest::keyClicks(line, typed);
+        QTest::keyClick(line, Qt::Key_Return);
+
+        QCOMPARE(QString::fromStdString(persons->field(field.toStdString())), kept);
+        QCOMPARE(line->text(), kept);
+        if (message.isEmpty()) {
+            QVERIFY(messages->list.empty());
+        } else {
+            QCOMPARE(messages->texts(), std::vector<std::string>{message.toStdString()});
+        }
+        // Saved as it stands: the table never receives the bad value.
+        persons->save();
+        QCOMPARE(QString::fromStdString(persons->openReader()->text(field.toStdString())), kept);
+    }
+
+    void dayChosenFromTheListIsCheckedAgainstTheMonth()
+    {
+        const ui::BirthBoxes& b = boxes->boxes;
+        b.mmComboBox->setCurrentText("04");
+        b.ddComboBox->setCurrentText("30");
+        b.ddComboBox->setCurrentIndex(30);  // "31"
+        emit b.ddComboBox->activated(30);
+        QCOMPARE(messages->texts(), std::vector<std::string>{"1960年4月の日は1～30の数字で指定してください。"});
+        QCOMPARE(b.ddComboBox->currentText(), QString("30"));
+        QCOMPARE(QString::fromStdString(persons->field(fields::day)), QString("30"));
+    }
+
+    // The birthplace's name beside the time difference follows the current row.
+    void birthplaceNameFollowsTheRow()
+    {
+        QLabel* area = boxes->boxes.arealbl;
+        QCOMPARE(area->text(), QString());
+        persons->setTimeDiffAndArea("-19", "佐賀");
+        QCOMPARE(area->text(), QString("佐賀"));
+        QCOMPARE(boxes->boxes.jisalbl->text(), QString("-19"));
+        QTest::mouseClick(panel->button("gosaki"), Qt::LeftButton);
+        QCOMPARE(area->text(), QString());
+        QTest::mouseClick(panel->button("gomae"), Qt::LeftButton);
+        QCOMPARE(area->text(), QString("佐賀"));
     }
 
     void sortScreenReordersAndKeepsTheCurrentRow()

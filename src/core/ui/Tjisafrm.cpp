@@ -47,6 +47,7 @@ Tjisafrm::Tjisafrm(ChartRecord& mainChart, platform::Messages& messages, QWidget
     }
 
     okbtn = new QPushButton(QStringLiteral("確認"), this);
+    okbtn->setDefault(true);  // Enter confirms, and with nothing chosen says so
     cancelbtn = new QPushButton(QStringLiteral("キャンセル"), this);
     status_ = new QLabel(QStringLiteral("生まれた地域に一番近い場所を指定して下さい。"), this);
 
@@ -64,28 +65,61 @@ Tjisafrm::Tjisafrm(ChartRecord& mainChart, platform::Messages& messages, QWidget
 
     using platform::connectGuarded;
     connectGuarded(AreaListBox, &QListWidget::itemClicked, this, messages_, &Tjisafrm::AreaListBoxClick);
-    connectGuarded(AreaListBox, &QListWidget::currentRowChanged, this, messages_, &Tjisafrm::AreaListBoxClick);
+    // The selection, not the current row: a list view makes its first item current on
+    // focus without selecting it, which must not choose 那覇.
+    connectGuarded(AreaListBox, &QListWidget::itemSelectionChanged, this, messages_, &Tjisafrm::AreaListBoxClick);
     connectGuarded(okbtn, &QPushButton::clicked, this, messages_, &Tjisafrm::okbtnClick);
     connectGuarded(cancelbtn, &QPushButton::clicked, this, messages_, &QDialog::reject);
 }
 
+int Tjisafrm::selectedPlace() const
+{
+    const QList<QListWidgetItem*> selected = AreaListBox->selectedItems();
+    return selected.isEmpty() ? 0 : AreaListBox->row(selected.front()) + 1;
+}
+
+void Tjisafrm::openForPlace(const std::string& area1)
+{
+    const int no = findPlace(area1);
+    AreaListBox->clearSelection();
+    if (no > 0) {
+        QListWidgetItem* item = AreaListBox->item(no - 1);
+        AreaListBox->setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
+        AreaListBox->scrollToItem(item);
+    } else {
+        AreaListBox->setCurrentItem(nullptr, QItemSelectionModel::Clear);
+    }
+    AreaListBoxClick();
+    show();
+    raise();
+    // Shown once, the list lays out its columns now; scroll again so the item is in view.
+    if (no > 0) AreaListBox->scrollToItem(AreaListBox->item(no - 1));
+}
+
 void Tjisafrm::AreaListBoxClick()
 {
-    const int row = AreaListBox->currentRow();
-    if (row < 0) return;
-    if (QAbstractButton* radio = SelSitukoItems->button(place(row + 1).houseTable)) radio->setChecked(true);
+    const int no = selectedPlace();
+    if (no == 0) {
+        // No radio item stays set for a place that is not chosen.
+        SelSitukoItems->setExclusive(false);
+        for (QAbstractButton* radio : SelSitukoItems->buttons()) radio->setChecked(false);
+        SelSitukoItems->setExclusive(true);
+        return;
+    }
+    if (QAbstractButton* radio = SelSitukoItems->button(place(no).houseTable)) radio->setChecked(true);
 }
 
 void Tjisafrm::okbtnClick()
 {
-    const int row = AreaListBox->currentRow();
-    if (row < 0) {
+    const int no = selectedPlace();
+    if (no == 0) {
         messages_.information("出生地が指定されていません。");
         return;
     }
     // A place that cannot be written keeps the screen open (the error ends the click).
-    const std::string diff = ChooseBirthplace(mainChart_, personRow_, row + 1);
-    emit birthplaceChosen(QString::fromStdString(diff));
+    const std::string diff = ChooseBirthplace(mainChart_, personRow_, no);
+    emit birthplaceChosen(QString::fromStdString(diff),
+                          QString::fromUtf8(place(no).name.data(), static_cast<qsizetype>(place(no).name.size())));
     accept();
 }
 

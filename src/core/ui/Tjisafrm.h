@@ -7,6 +7,7 @@
 // birthPlace (core/JisaUnit.h). The chart is recomputed by the next Diagnose run.
 
 #include <QDialog>
+#include <string>
 
 class QButtonGroup;
 class QGroupBox;
@@ -31,6 +32,12 @@ public:
 
     // The person table's current row; null while there is none.
     void setPersonRow(CurrentPersonRow* row) { personRow_ = row; }
+    // Shows the screen with the person's own place (the row's "AREA1") selected and
+    // scrolled into view; with no place, or one not among the 50, nothing is selected,
+    // so that 確認 cannot write a place the user never chose.
+    void openForPlace(const std::string& area1);
+    // The chosen place 1..50, 0 while none is selected.
+    int selectedPlace() const;
 
     QListWidget* AreaListBox = nullptr;
     QGroupBox* SelSituko = nullptr;
@@ -39,8 +46,8 @@ public:
     QPushButton* cancelbtn = nullptr;
 
 signals:
-    // A place was confirmed; the data-entry page's time-difference box shows the text.
-    void birthplaceChosen(const QString& timeDiffText);
+    // A place was confirmed; the data-entry page shows its time difference and name.
+    void birthplaceChosen(const QString& timeDiffText, const QString& placeName);
 
 public slots:
     void AreaListBoxClick();

@@ -22,17 +22,24 @@ Tcirfrm* attachNatalWheel(GraphicsModule& graphics, core::DiagnosisRun& run, cor
         wheel->hide();
         wheel->redrawFromFrame();
     });
+    // The picture of a run that ended before the wheel would be the previous person's.
+    run.whenSkipped(core::DiagnosisStep::NatalWheel, [wheel](core::DiagnosisContext&) { wheel->hide(); });
     if (horoscopeButton) {
         platform::Messages& messages = *graphics.services().messages;
-        platform::connectGuarded(horoscopeButton, &QPushButton::clicked, wheel, messages, [wheel, &messages, &chart] {
-            if (chart.name.empty()) {
-                messages.information(noChartForWheelMessage);
-                return;
-            }
-            wheel->show();
-            wheel->raise();
-            wheel->activateWindow();
-        });
+        platform::connectGuarded(horoscopeButton, &QPushButton::clicked, wheel, messages,
+                                 [wheel, &messages, &chart, &run] {
+                                     if (chart.name.empty()) {
+                                         messages.information(noChartForWheelMessage);
+                                         return;
+                                     }
+                                     if (run.endedAt() && *run.endedAt() <= core::DiagnosisStep::NatalWheel) {
+                                         messages.information(incompleteChartForWheelMessage);
+                                         return;
+                                     }
+                                     wheel->show();
+                                     wheel->raise();
+                                     wheel->activateWindow();
+                                 });
         horoscopeButton->setEnabled(true);
     }
     return wheel;

@@ -23,6 +23,9 @@ class GraphicsModule;
 class Tcirfrm;
 
 inline constexpr const char* noChartForWheelMessage = "診断ボタンがまだ押されていません";
+// The last Diagnose run ended before the wheel was drawn.
+inline constexpr const char* incompleteChartForWheelMessage =
+    "前回の診断が途中で終わったため、ホロスコープ図はありません。入力を直してもう一度診断してください。";
 
 // `mainWindow` owns the wheel window; `horoscopeButton` is enabled and connected.
 // After step 13 of every run of `run` the wheel is hidden and redrawn from the frame.

@@ -3,6 +3,7 @@
 #pragma once
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 
 namespace celmora::records {
@@ -17,6 +18,8 @@ struct BirthBoxes {
     QComboBox* mComboBox = nullptr;
     QComboBox* DBsex = nullptr;
     QLineEdit* jisalbl = nullptr;
+    // The row's birthplace ("AREA1") beside the time difference; shown, not edited.
+    QLabel* arealbl = nullptr;
 };
 
 }  // namespace celmora::records

@@ -37,6 +37,7 @@ AspectScreens attachAspectScreens(WesternModule& western, core::DiagnosisRun& ru
         screens.aiPageButton = button;
     }
     run.afterStep(core::DiagnosisStep::Aspects, [panel](core::DiagnosisContext&) { panel->refresh(); });
+    run.whenSkipped(core::DiagnosisStep::Aspects, [panel](core::DiagnosisContext&) { panel->clear(); });
     return screens;
 }
 

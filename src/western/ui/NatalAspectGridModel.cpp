@@ -2,13 +2,13 @@
 // Copyright (C) 2026 Celmora developers
 #include "western/ui/NatalAspectGridModel.h"
 
-#include "core/ChartPoints.h"
-#include "graphics/WheelDrawing.h"
-
 #include <QBitmap>
 #include <QBrush>
 #include <QColor>
 #include <QImage>
+
+#include "core/ChartPoints.h"
+#include "graphics/WheelDrawing.h"
 
 namespace celmora::western {
 
@@ -59,40 +59,41 @@ QVariant NatalAspectGridModel::data(const QModelIndex& index, int role) const
         const QPixmap& icon = icons_[static_cast<std::size_t>(k - 1)];
         const std::string_view name = core::pointName(k);
         switch (role) {
-        case Qt::DecorationRole:
-            return icon.isNull() ? QVariant() : QVariant(icon);
-        case Qt::DisplayRole:
-            // Without its picture the body is named, so the grid still reads.
-            return icon.isNull() ? QVariant(QString::fromUtf8(graphics::bodyTextLabel(k).data(),
-                                                               static_cast<qsizetype>(graphics::bodyTextLabel(k).size())))
-                                 : QVariant();
-        case Qt::ToolTipRole:
-            return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-        case Qt::TextAlignmentRole:
-            return int(Qt::AlignCenter);
-        default:
-            return {};
+            case Qt::DecorationRole:
+                return icon.isNull() ? QVariant() : QVariant(icon);
+            case Qt::DisplayRole:
+                // Without its picture the body is named, so the grid still reads.
+                return icon.isNull()
+                           ? QVariant(QString::fromUtf8(graphics::bodyTextLabel(k).data(),
+                                                        static_cast<qsizetype>(graphics::bodyTextLabel(k).size())))
+                           : QVariant();
+            case Qt::ToolTipRole:
+                return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+            case Qt::TextAlignmentRole:
+                return int(Qt::AlignCenter);
+            default:
+                return {};
         }
     }
     if (j > k) return {};
     const AspectCell& c = cells_[j][k];
     switch (role) {
-    case Qt::DisplayRole:
-        return QString::fromStdString(c.text);
-    case Qt::BackgroundRole:
-        return QBrush(toQColor(c.background));
-    case Qt::ForegroundRole:
-        return QBrush(toQColor(c.textColour));
-    case Qt::TextAlignmentRole:
-        return int(Qt::AlignCenter);
-    case Qt::ToolTipRole: {
-        const std::string_view a = core::pointName(j);
-        const std::string_view b = core::pointName(k);
-        return QString::fromUtf8(a.data(), static_cast<qsizetype>(a.size())) + QStringLiteral("－") +
-               QString::fromUtf8(b.data(), static_cast<qsizetype>(b.size()));
-    }
-    default:
-        return {};
+        case Qt::DisplayRole:
+            return QString::fromStdString(c.text);
+        case Qt::BackgroundRole:
+            return QBrush(toQColor(c.background));
+        case Qt::ForegroundRole:
+            return QBrush(toQColor(c.textColour));
+        case Qt::TextAlignmentRole:
+            return int(Qt::AlignCenter);
+        case Qt::ToolTipRole: {
+            const std::string_view a = core::pointName(j);
+            const std::string_view b = core::pointName(k);
+            return QString::fromUtf8(a.data(), static_cast<qsizetype>(a.size())) + QStringLiteral("－") +
+                   QString::fromUtf8(b.data(), static_cast<qsizetype>(b.size()));
+        }
+        default:
+            return {};
     }
 }
 
@@ -100,6 +101,14 @@ void NatalAspectGridModel::refresh(const graphics::WheelFrame& frame, const Aspe
 {
     for (int j = 1; j <= 12; ++j) {
         for (int k = j + 1; k <= 13; ++k) cells_[j][k] = aspectCell(frame, matrix, j, k);
+    }
+    emit dataChanged(index(0, 0), index(12, 13));
+}
+
+void NatalAspectGridModel::clear()
+{
+    for (int j = 1; j <= 12; ++j) {
+        for (int k = j + 1; k <= 13; ++k) cells_[j][k] = AspectCell{};
     }
     emit dataChanged(index(0, 0), index(12, 13));
 }

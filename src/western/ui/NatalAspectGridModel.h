@@ -6,13 +6,12 @@
 // k's icon (column 0 and column k), the cell in row k, column j < k shows the pair
 // (j, k) as aspectCell gives it.
 
-#include "platform/ProgramDir.h"
-#include "western/AspectUnit1.h"
-
 #include <QAbstractTableModel>
 #include <QPixmap>
-
 #include <array>
+
+#include "platform/ProgramDir.h"
+#include "western/AspectUnit1.h"
 
 namespace celmora::graphics {
 struct WheelFrame;
@@ -32,6 +31,8 @@ public:
 
     // Takes the cells from the frame and matrix of the last aspect build.
     void refresh(const graphics::WheelFrame& frame, const AspectMatrix& matrix);
+    // Every pair back to the blank cell a grid shows before the first run.
+    void clear();
     // The cell of pair (j, k), j < k.
     const AspectCell& cell(int j, int k) const { return cells_[j][k]; }
 

@@ -91,6 +91,11 @@ void NatalAspectPanel::refresh()
     model_->refresh(western_.wheelFrame(), western_.aspectMatrix());
 }
 
+void NatalAspectPanel::clear()
+{
+    model_->clear();
+}
+
 void NatalAspectPanel::AspectEnvClick()
 {
     if (!settings_.openError().empty()) western_.services().messages->error(settings_.openError());

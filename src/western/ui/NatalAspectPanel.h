@@ -11,7 +11,6 @@ class QLabel;
 class QPushButton;
 class QTableView;
 
-
 namespace celmora::western {
 
 class WesternModule;
@@ -31,6 +30,8 @@ public:
 
     // Fills the grid from the last aspect build (after step 14 of the Diagnose run).
     void refresh();
+    // Blanks the grid when a Diagnose run ended before the aspects.
+    void clear();
     // Shows the settings window without blocking the main window (also the AI page's button).
     void AspectEnvClick();
 
