@@ -70,11 +70,11 @@ struct Brush {
 // serif, "ＭＳ 明朝"/"ＭＳ Ｐ明朝" -> a Japanese serif; other names pass through.
 struct Font {
     std::string family = "ＭＳ Ｐゴシック";
-    int size = 10;              // points, or pixels when `pixelSize`
+    int size = 10;  // points, or pixels when `pixelSize`
     bool pixelSize = false;
     bool bold = false;
     Colour colour = colours::black;
-    bool opaque = false;        // fill the text box with the brush colour first
+    bool opaque = false;  // fill the text box with the brush colour first
     bool operator==(const Font&) const = default;
 };
 
@@ -105,9 +105,36 @@ struct Size {
     bool operator==(const Size&) const = default;
 };
 
+// A point with fractional device coordinates, for figures that must stay sharp when
+// the surface has more resolution than its pixel grid (vector files, printers).
+struct PointF {
+    double x = 0, y = 0;
+    bool operator==(const PointF&) const = default;
+};
+
+// A vector figure of straight-segment contours (curves come flattened). The fill takes
+// every contour as closed and finds the inside by the even-odd rule, so a contour
+// inside another cuts a hole; the outline closes only `closed` contours and has round
+// caps and joins. Pen and brush are not used: a figure carries its own colours.
+struct Contour {
+    std::vector<PointF> points;
+    bool closed = false;
+    bool operator==(const Contour&) const = default;
+};
+
+struct Shape {
+    std::vector<Contour> contours;
+    bool filled = false;
+    Colour fill = colours::black;
+    bool stroked = false;
+    Colour stroke = colours::black;
+    double strokeWidth = 1.0;  // device pixels
+    bool operator==(const Shape&) const = default;
+};
+
 struct PictureOptions {
-    bool stretch = true;           // fit into the rectangle; otherwise natural size at its top left
-    bool transparent = false;      // pixels of `keyColour` are not drawn
+    bool stretch = true;       // fit into the rectangle; otherwise natural size at its top left
+    bool transparent = false;  // pixels of `keyColour` are not drawn
     Colour keyColour = colours::white;
     bool operator==(const PictureOptions&) const = default;
 };
@@ -128,8 +155,8 @@ public:
     virtual const Brush& brush() const = 0;
     virtual const Font& font() const = 0;
 
-    virtual void rectangle(const Rect& r) = 0;           // outline with pen, fill with brush
-    virtual void ellipse(const Rect& boundingBox) = 0;   // outline with pen, fill with brush
+    virtual void rectangle(const Rect& r) = 0;          // outline with pen, fill with brush
+    virtual void ellipse(const Rect& boundingBox) = 0;  // outline with pen, fill with brush
     virtual void line(Point from, Point to) = 0;
     virtual void polygon(const std::vector<Point>& points) = 0;
     virtual void text(Point topLeft, const std::string& utf8) = 0;  // in the current font
@@ -138,18 +165,48 @@ public:
     virtual bool picture(const std::string& path, const Rect& target, const PictureOptions& options) = 0;
     // Natural size of a picture file; {0,0} when it cannot be read.
     virtual Size pictureSize(const std::string& path) const = 0;
+    // A vector figure. The fallback rounds it to whole pixels through polygon() and
+    // line(), for surfaces without fractional coordinates.
+    virtual void shape(const Shape& figure);
 };
 
 // ---- The display list: what a RecordingCanvas records and any backend can replay.
 
-struct OpRectangle { Rect rect; Pen pen; Brush brush; };
-struct OpEllipse { Rect rect; Pen pen; Brush brush; };
-struct OpLine { Point from, to; Pen pen; };
-struct OpPolygon { std::vector<Point> points; Pen pen; Brush brush; };
-struct OpText { Point at; std::string text; Font font; Brush brush; };
-struct OpPicture { std::string path; Rect target; PictureOptions options; };
+struct OpRectangle {
+    Rect rect;
+    Pen pen;
+    Brush brush;
+};
+struct OpEllipse {
+    Rect rect;
+    Pen pen;
+    Brush brush;
+};
+struct OpLine {
+    Point from, to;
+    Pen pen;
+};
+struct OpPolygon {
+    std::vector<Point> points;
+    Pen pen;
+    Brush brush;
+};
+struct OpText {
+    Point at;
+    std::string text;
+    Font font;
+    Brush brush;
+};
+struct OpPicture {
+    std::string path;
+    Rect target;
+    PictureOptions options;
+};
+struct OpShape {
+    Shape shape;
+};
 
-using DisplayOp = std::variant<OpRectangle, OpEllipse, OpLine, OpPolygon, OpText, OpPicture>;
+using DisplayOp = std::variant<OpRectangle, OpEllipse, OpLine, OpPolygon, OpText, OpPicture, OpShape>;
 
 struct DisplayList {
     Size size;
@@ -180,6 +237,7 @@ public:
     Size textExtent(const std::string& utf8) const override;
     bool picture(const std::string& path, const Rect& target, const PictureOptions& options) override;
     Size pictureSize(const std::string& path) const override;
+    void shape(const Shape& figure) override;
 
     const DisplayList& displayList() const { return list_; }
     DisplayList takeDisplayList();

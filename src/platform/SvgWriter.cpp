@@ -5,15 +5,14 @@
 // right/bottom exclusive. An outline of odd width is drawn on pixel centres (offset
 // by half a pixel) so that a 1-pixel line covers exactly one row of pixels, as on
 // the screen.
-#include "platform/Canvas.h"
-
-#include "platform/PictureFile.h"
-#include "platform/Utf8.h"
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <type_traits>
+
+#include "platform/Canvas.h"
+#include "platform/PictureFile.h"
+#include "platform/Utf8.h"
 
 namespace celmora::platform {
 
@@ -33,7 +32,10 @@ std::string num(double v)
     return s == "-0" ? "0" : s;
 }
 
-std::string num(int v) { return std::to_string(v); }
+std::string num(int v)
+{
+    return std::to_string(v);
+}
 
 std::string colour(Colour c)
 {
@@ -51,21 +53,34 @@ std::string xmlEscape(const std::string& text)
     for (std::size_t i = 0; i < text.size();) {
         const char32_t cp = utf8::next(text, i);
         switch (cp) {
-        case U'&': out += "&amp;"; break;
-        case U'<': out += "&lt;"; break;
-        case U'>': out += "&gt;"; break;
-        case U'"': out += "&quot;"; break;
-        case U'\'': out += "&apos;"; break;
-        default:
-            if (cp < 0x20 && cp != U'\t' && cp != U'\n' && cp != U'\r') break;
-            if (cp == 0xFFFE || cp == 0xFFFF) break;
-            utf8::append(out, cp);
+            case U'&':
+                out += "&amp;";
+                break;
+            case U'<':
+                out += "&lt;";
+                break;
+            case U'>':
+                out += "&gt;";
+                break;
+            case U'"':
+                out += "&quot;";
+                break;
+            case U'\'':
+                out += "&apos;";
+                break;
+            default:
+                if (cp < 0x20 && cp != U'\t' && cp != U'\n' && cp != U'\r') break;
+                if (cp == 0xFFFE || cp == 0xFFFF) break;
+                utf8::append(out, cp);
         }
     }
     return out;
 }
 
-double penOffset(const Pen& pen) { return pen.style != PenStyle::None && pen.width % 2 == 1 ? 0.5 : 0.0; }
+double penOffset(const Pen& pen)
+{
+    return pen.style != PenStyle::None && pen.width % 2 == 1 ? 0.5 : 0.0;
+}
 
 std::string stroke(const Pen& pen)
 {
@@ -149,14 +164,37 @@ void writePicture(std::string& svg, const OpPicture& op)
            picturefile::base64(data) + "\"/>\n";
 }
 
+void writeShape(std::string& svg, const Shape& shape)
+{
+    std::string d;
+    for (const Contour& c : shape.contours) {
+        for (std::size_t i = 0; i < c.points.size(); ++i) {
+            d += (i == 0 ? (d.empty() ? "M" : " M") : " L") + num(c.points[i].x) + " " + num(c.points[i].y);
+        }
+        if (c.closed && !c.points.empty()) d += " Z";
+    }
+    if (d.empty()) return;
+    svg += "<path d=\"" + d + "\"";
+    svg += shape.filled ? " fill=\"" + colour(shape.fill) + "\" fill-rule=\"evenodd\"" : std::string(" fill=\"none\"");
+    if (shape.stroked) {
+        svg += " stroke=\"" + colour(shape.stroke) + "\" stroke-width=\"" + num(shape.strokeWidth) +
+               "\" stroke-linecap=\"round\" stroke-linejoin=\"round\"";
+    } else {
+        svg += " stroke=\"none\"";
+    }
+    svg += "/>\n";
+}
+
 }  // namespace
 
 std::string toSvg(const DisplayList& list)
 {
     std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-    svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" version=\"1.1\" width=\"" +
-           num(list.size.width) + "\" height=\"" + num(list.size.height) + "\" viewBox=\"0 0 " + num(list.size.width) + " " +
-           num(list.size.height) + "\">\n";
+    svg +=
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" version=\"1.1\" "
+        "width=\"" +
+        num(list.size.width) + "\" height=\"" + num(list.size.height) + "\" viewBox=\"0 0 " + num(list.size.width) +
+        " " + num(list.size.height) + "\">\n";
     for (const DisplayOp& op : list.ops) {
         std::visit(
             [&](const auto& o) {
@@ -183,6 +221,8 @@ std::string toSvg(const DisplayList& list)
                     svg += "<polygon points=\"" + points + "\"" + fill(o.brush) + stroke(o.pen) + "/>\n";
                 } else if constexpr (std::is_same_v<T, OpText>) {
                     writeText(svg, o, list.dpiY);
+                } else if constexpr (std::is_same_v<T, OpShape>) {
+                    writeShape(svg, o.shape);
                 } else {
                     writePicture(svg, o);
                 }

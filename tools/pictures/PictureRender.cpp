@@ -3,10 +3,12 @@
 #include "PictureRender.h"
 
 #include <QFile>
+#include <QPainter>
 #include <QSaveFile>
-
 #include <algorithm>
 #include <stdexcept>
+
+#include "platform/qt/QtCanvas.h"
 
 namespace celmora::pictures {
 
@@ -21,25 +23,18 @@ void putLe(QByteArray& out, quint32 value, int bytes)
 
 }  // namespace
 
-QPen designPen(const QColor& colour, double width)
-{
-    QPen pen(colour, width);
-    pen.setCapStyle(Qt::RoundCap);
-    pen.setJoinStyle(Qt::RoundJoin);
-    return pen;
-}
-
 QImage renderPicture(int width, int height, Edge edge, const Drawing& draw)
 {
     QImage big(width * supersample, height * supersample, QImage::Format_ARGB32_Premultiplied);
     big.fill(Qt::transparent);
     {
         QPainter painter(&big);
-        painter.setRenderHint(QPainter::Antialiasing, true);
+        platform::QtCanvas canvas(painter, {big.width(), big.height()}, 96, 96);
         const double side = std::min(width, height) * supersample;
-        painter.translate((big.width() - side) / 2.0, (big.height() - side) / 2.0);
-        painter.scale(side / 100.0, side / 100.0);
-        draw(painter);
+        glyphs::GlyphPainter glyphs(canvas, glyphs::Transform()
+                                                .translate((big.width() - side) / 2.0, (big.height() - side) / 2.0)
+                                                .scale(side / 100.0, side / 100.0));
+        draw(glyphs);
     }
 
     QImage out(width, height, QImage::Format_RGB32);
@@ -82,15 +77,15 @@ void saveBmp(const QImage& image, const QString& path)
     data.append("BM");
     putLe(data, 54 + pixelBytes, 4);
     putLe(data, 0, 4);
-    putLe(data, 54, 4);                                    // offset of the pixels
-    putLe(data, 40, 4);                                    // BITMAPINFOHEADER
+    putLe(data, 54, 4);  // offset of the pixels
+    putLe(data, 40, 4);  // BITMAPINFOHEADER
     putLe(data, static_cast<quint32>(image.width()), 4);
     putLe(data, static_cast<quint32>(image.height()), 4);  // positive: bottom-up
     putLe(data, 1, 2);
     putLe(data, 24, 2);
-    putLe(data, 0, 4);                                     // BI_RGB
+    putLe(data, 0, 4);  // BI_RGB
     putLe(data, pixelBytes, 4);
-    putLe(data, 3780, 4);                                  // 96 dpi in pixels per metre
+    putLe(data, 3780, 4);  // 96 dpi in pixels per metre
     putLe(data, 3780, 4);
     putLe(data, 0, 4);
     putLe(data, 0, 4);

@@ -2,15 +2,19 @@
 // Copyright (C) 2026 Celmora developers
 #include "PictureSet.h"
 
-#include "Glyphs.h"
-#include "SignEmblems.h"
-
 #include <QPainter>
-
 #include <algorithm>
 #include <array>
 
+#include "glyphs/BodyGlyphs.h"
+#include "glyphs/SignEmblems.h"
+
 namespace celmora::pictures {
+
+using glyphs::descendingNode;
+using glyphs::EmblemFrame;
+using glyphs::GlyphPainter;
+using glyphs::rgb;
 
 namespace {
 
@@ -21,25 +25,25 @@ constexpr std::array<const char*, 12> signFileNames = {"COLari.bmp", "COLtau.bmp
 struct BodyLook {
     int body;
     const char* stem;
-    QColor colour;
+    platform::Colour colour;
 };
 
 // Chart order, then the descending node.
 const std::array<BodyLook, 14> bodies = {{
-    {1, "Sun", QColor(0xE0, 0x6A, 0x00)},
-    {2, "Moon", QColor(0x3C, 0x64, 0xB4)},
-    {3, "Mercury", QColor(0x1F, 0x85, 0x5A)},
-    {4, "Venus", QColor(0xC2, 0x18, 0x6B)},
-    {5, "Mars", QColor(0xD0, 0x10, 0x10)},
-    {6, "Jupiter", QColor(0x6A, 0x1B, 0x9A)},
-    {7, "Saturn", QColor(0x5D, 0x40, 0x37)},
-    {8, "Uranus", QColor(0x00, 0x86, 0x9A)},
-    {9, "Neptune", QColor(0x1A, 0x3F, 0xA8)},
-    {10, "Pluto", QColor(0x8B, 0x00, 0x00)},
-    {11, "DragonH", QColor(0x4E, 0x6B, 0x12)},
-    {12, "ASC", QColor(0x00, 0x00, 0x80)},
-    {13, "MC", QColor(0x00, 0x00, 0x80)},
-    {descendingNode, "DragonT", QColor(0x4E, 0x6B, 0x12)},
+    {1, "Sun", rgb(0xE0, 0x6A, 0x00)},
+    {2, "Moon", rgb(0x3C, 0x64, 0xB4)},
+    {3, "Mercury", rgb(0x1F, 0x85, 0x5A)},
+    {4, "Venus", rgb(0xC2, 0x18, 0x6B)},
+    {5, "Mars", rgb(0xD0, 0x10, 0x10)},
+    {6, "Jupiter", rgb(0x6A, 0x1B, 0x9A)},
+    {7, "Saturn", rgb(0x5D, 0x40, 0x37)},
+    {8, "Uranus", rgb(0x00, 0x86, 0x9A)},
+    {9, "Neptune", rgb(0x1A, 0x3F, 0xA8)},
+    {10, "Pluto", rgb(0x8B, 0x00, 0x00)},
+    {11, "DragonH", rgb(0x4E, 0x6B, 0x12)},
+    {12, "ASC", rgb(0x00, 0x00, 0x80)},
+    {13, "MC", rgb(0x00, 0x00, 0x80)},
+    {descendingNode, "DragonT", rgb(0x4E, 0x6B, 0x12)},
 }};
 
 constexpr int iconSize = 16;
@@ -52,31 +56,31 @@ std::vector<PictureDef> build()
     std::vector<PictureDef> list;
     for (const BodyLook& b : bodies) {
         list.push_back({"icon", QString(b.stem) + ".bmp", iconSize, iconSize, Edge::Hard,
-                        [b](QPainter& p) { drawBodyGlyph(p, b.body, b.colour, iconStroke); }});
+                        [b](GlyphPainter& p) { glyphs::drawBodyGlyph(p, b.body, b.colour, iconStroke); }});
     }
     for (int sign = 1; sign <= 12; ++sign) {
         list.push_back({"bmp", signFileNames[static_cast<std::size_t>(sign - 1)], 60, 58, Edge::Soft,
-                        [sign](QPainter& p) { drawSignEmblem(p, sign, EmblemFrame::Disc); }});
+                        [sign](GlyphPainter& p) { glyphs::drawSignEmblem(p, sign, EmblemFrame::Disc); }});
     }
     for (int sign = 1; sign <= 12; ++sign) {
         list.push_back({"bmp2", signFileNames[static_cast<std::size_t>(sign - 1)], symbolSize, symbolSize, Edge::Soft,
-                        [sign](QPainter& p) {
+                        [sign](GlyphPainter& p) {
                             p.translate(8, 8);
                             p.scale(0.84, 0.84);
-                            drawSignGlyph(p, sign, elementPalette(sign).rim, symbolStroke / 0.84);
+                            glyphs::drawSignGlyph(p, sign, glyphs::elementPalette(sign).rim, symbolStroke / 0.84);
                         }});
     }
     for (const BodyLook& b : bodies) {
         if (b.body > 11) continue;
-        list.push_back({"bmp2", QString(b.stem) + ".bmp", symbolSize, symbolSize, Edge::Soft, [b](QPainter& p) {
+        list.push_back({"bmp2", QString(b.stem) + ".bmp", symbolSize, symbolSize, Edge::Soft, [b](GlyphPainter& p) {
                             p.translate(8, 8);
                             p.scale(0.84, 0.84);
-                            drawBodyGlyph(p, b.body, b.colour, 7.0 / 0.84);
+                            glyphs::drawBodyGlyph(p, b.body, b.colour, 7.0 / 0.84);
                         }});
     }
     for (int sign = 1; sign <= 12; ++sign) {
         list.push_back({"mmap", QString("szi%1.bmp").arg(sign), 60, 60, Edge::Soft,
-                        [sign](QPainter& p) { drawSignEmblem(p, sign, EmblemFrame::Tile); }});
+                        [sign](GlyphPainter& p) { glyphs::drawSignEmblem(p, sign, EmblemFrame::Tile); }});
     }
     return list;
 }
@@ -100,7 +104,8 @@ QImage contactSheet(const std::vector<PictureDef>& pictures)
     // then on silver, wrapping at the sheet width.
     std::vector<QString> folders;
     for (const PictureDef& picture : pictures) {
-        if (std::find(folders.begin(), folders.end(), picture.folder) == folders.end()) folders.push_back(picture.folder);
+        if (std::find(folders.begin(), folders.end(), picture.folder) == folders.end())
+            folders.push_back(picture.folder);
     }
     struct Placed {
         const PictureDef* picture;
@@ -143,7 +148,8 @@ QImage contactSheet(const std::vector<PictureDef>& pictures)
             }
         }
         painter.drawImage(item.at, image);
-        painter.drawImage(QRect(item.at + QPoint(def.width + gap, 0), QSize(def.width * zoom, def.height * zoom)), image);
+        painter.drawImage(QRect(item.at + QPoint(def.width + gap, 0), QSize(def.width * zoom, def.height * zoom)),
+                          image);
     }
     return sheet;
 }

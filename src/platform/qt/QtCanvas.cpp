@@ -2,21 +2,21 @@
 // Copyright (C) 2026 Celmora developers
 #include "platform/qt/QtCanvas.h"
 
-#include "platform/qt/FontMap.h"
-
 #include <QDateTime>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPolygonF>
-
 #include <algorithm>
 #include <cmath>
 #include <map>
 #include <mutex>
 #include <unordered_map>
+
+#include "platform/qt/FontMap.h"
 
 namespace celmora::platform {
 
@@ -31,7 +31,10 @@ constexpr double emBoxAscent = 0.88;
 const QList<qreal> dotPattern{1, 2};
 const QList<qreal> dashPattern{4, 2};
 
-QColor toQColor(Colour c) { return QColor(c.r, c.g, c.b); }
+QColor toQColor(Colour c)
+{
+    return QColor(c.r, c.g, c.b);
+}
 
 QPen toQPen(const Pen& pen)
 {
@@ -101,8 +104,7 @@ public:
             return {};
         }
         auto it = entries_.find(path);
-        if (it != entries_.end()
-            && (it->second.modified != info.lastModified() || it->second.bytes != info.size())) {
+        if (it != entries_.end() && (it->second.modified != info.lastModified() || it->second.bytes != info.size())) {
             entries_.erase(it);
             it = entries_.end();
         }
@@ -169,17 +171,31 @@ void QtCanvas::bind(QPainter& painter, Size size, int dpiX, int dpiY)
     dpiX_ = dpiX;
     dpiY_ = dpiY;
     // Paper output ignores the hints; on screens and images they smooth the wheels.
-    painter_->setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing
-                             | QPainter::SmoothPixmapTransform);
+    painter_->setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
     refreshFont();
 }
 
-Size QtCanvas::size() const { return size_; }
-int QtCanvas::dpiX() const { return dpiX_; }
-int QtCanvas::dpiY() const { return dpiY_; }
+Size QtCanvas::size() const
+{
+    return size_;
+}
+int QtCanvas::dpiX() const
+{
+    return dpiX_;
+}
+int QtCanvas::dpiY() const
+{
+    return dpiY_;
+}
 
-void QtCanvas::setPen(const Pen& pen) { pen_ = pen; }
-void QtCanvas::setBrush(const Brush& brush) { brush_ = brush; }
+void QtCanvas::setPen(const Pen& pen)
+{
+    pen_ = pen;
+}
+void QtCanvas::setBrush(const Brush& brush)
+{
+    brush_ = brush;
+}
 
 void QtCanvas::setFont(const Font& font)
 {
@@ -187,9 +203,18 @@ void QtCanvas::setFont(const Font& font)
     refreshFont();
 }
 
-const Pen& QtCanvas::pen() const { return pen_; }
-const Brush& QtCanvas::brush() const { return brush_; }
-const Font& QtCanvas::font() const { return font_; }
+const Pen& QtCanvas::pen() const
+{
+    return pen_;
+}
+const Brush& QtCanvas::brush() const
+{
+    return brush_;
+}
+const Font& QtCanvas::font() const
+{
+    return font_;
+}
 
 void QtCanvas::refreshFont()
 {
@@ -197,7 +222,10 @@ void QtCanvas::refreshFont()
     emBox_ = usesEmBox(font_.family);
 }
 
-void QtCanvas::applyPen() { painter_->setPen(toQPen(pen_)); }
+void QtCanvas::applyPen()
+{
+    painter_->setPen(toQPen(pen_));
+}
 
 void QtCanvas::applyBrush()
 {
@@ -225,8 +253,7 @@ void QtCanvas::rectangle(const Rect& r)
         painter_->fillRect(box, ink);  // all outline, no inside
         return;
     }
-    if (brush_.style == BrushStyle::Solid)
-        painter_->fillRect(box.adjusted(w, w, -w, -w), toQColor(brush_.colour));
+    if (brush_.style == BrushStyle::Solid) painter_->fillRect(box.adjusted(w, w, -w, -w), toQColor(brush_.colour));
     painter_->fillRect(QRect(box.left(), box.top(), box.width(), w), ink);
     painter_->fillRect(QRect(box.left(), box.bottom() - w + 1, box.width(), w), ink);
     painter_->fillRect(QRect(box.left(), box.top() + w, w, box.height() - 2 * w), ink);
@@ -310,6 +337,37 @@ Size QtCanvas::pictureSize(const std::string& path) const
 {
     const QImage image = PictureCache::instance().image(path, false, {});
     return {image.width(), image.height()};
+}
+
+}  // namespace celmora::platform
+
+namespace celmora::platform {
+
+void QtCanvas::shape(const Shape& figure)
+{
+    QPainterPath path;
+    path.setFillRule(Qt::OddEvenFill);
+    for (const Contour& c : figure.contours) {
+        if (c.points.empty()) continue;
+        path.moveTo(c.points.front().x, c.points.front().y);
+        for (std::size_t i = 1; i < c.points.size(); ++i) path.lineTo(c.points[i].x, c.points[i].y);
+        if (c.closed) path.closeSubpath();
+    }
+    painter_->save();
+    if (figure.stroked) {
+        QPen pen(toQColor(figure.stroke), figure.strokeWidth);
+        pen.setCapStyle(Qt::RoundCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+        painter_->setPen(pen);
+    } else {
+        painter_->setPen(Qt::NoPen);
+    }
+    if (figure.filled)
+        painter_->setBrush(toQColor(figure.fill));
+    else
+        painter_->setBrush(Qt::NoBrush);
+    painter_->drawPath(path);
+    painter_->restore();
 }
 
 }  // namespace celmora::platform

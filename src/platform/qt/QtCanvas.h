@@ -10,9 +10,9 @@
 // The canvas keeps pen, brush and font as its own state and applies them to the
 // painter for every operation, so it can share a painter with other drawing code.
 
-#include "platform/Canvas.h"
-
 #include <QFont>
+
+#include "platform/Canvas.h"
 
 class QPainter;
 
@@ -47,6 +47,7 @@ public:
     Size textExtent(const std::string& utf8) const override;
     bool picture(const std::string& path, const Rect& target, const PictureOptions& options) override;
     Size pictureSize(const std::string& path) const override;
+    void shape(const Shape& figure) override;
 
 private:
     void applyPen();

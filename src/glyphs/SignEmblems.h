@@ -6,16 +6,15 @@
 // bow and arrow, goat, water jar, fishes), each on a disc in the colours of its
 // element: fire red, earth brown on green, air golden yellow, water blue.
 
-#include <QColor>
-#include <QPainter>
+#include "glyphs/GlyphPainter.h"
 
-namespace celmora::pictures {
+namespace celmora::glyphs {
 
 struct ElementPalette {
-    QColor tint;     // disc fill
-    QColor rim;      // disc outline and the sign symbols
-    QColor ink;      // outlines of the drawing
-    QColor accent;   // the main filled parts of the drawing
+    Colour tint;    // disc fill
+    Colour rim;     // disc outline and the sign symbols
+    Colour ink;     // outlines of the drawing
+    Colour accent;  // the main filled parts of the drawing
 };
 
 // Signs 1..12; the element repeats fire, earth, air, water from Aries.
@@ -24,6 +23,6 @@ const ElementPalette& elementPalette(int sign);
 enum class EmblemFrame { Disc, Tile };
 
 // The whole picture in the 100 × 100 design box: frame, then the emblem.
-void drawSignEmblem(QPainter& painter, int sign, EmblemFrame frame);
+void drawSignEmblem(GlyphPainter& painter, int sign, EmblemFrame frame);
 
-}  // namespace celmora::pictures
+}  // namespace celmora::glyphs

@@ -7,18 +7,17 @@
 // with the painter's pen for strokes and a brush of the same colour for the few filled
 // parts (the Sun's centre, the Moon's crescent, node feet are stroked circles).
 
-#include <QColor>
-#include <QPainter>
+#include "glyphs/GlyphPainter.h"
 
-namespace celmora::pictures {
+namespace celmora::glyphs {
 
 // Bodies in chart order 1..13 (Sun .. Pluto, node, ASC, MC) and 14 for the descending
 // node, which the Indian screens show as Ketu.
 inline constexpr int descendingNode = 14;
 
-void drawBodyGlyph(QPainter& painter, int body, const QColor& colour, double strokeWidth);
+void drawBodyGlyph(GlyphPainter& painter, int body, Colour colour, double strokeWidth);
 
 // Signs 1..12 from Aries.
-void drawSignGlyph(QPainter& painter, int sign, const QColor& colour, double strokeWidth);
+void drawSignGlyph(GlyphPainter& painter, int sign, Colour colour, double strokeWidth);
 
-}  // namespace celmora::pictures
+}  // namespace celmora::glyphs
