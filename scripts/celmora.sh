@@ -13,8 +13,8 @@ JOBS=${CELMORA_JOBS:-$(nproc)}
 PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libqt6opengl6-dev qt6-charts-dev libqt6sql6-sqlite libxkbcommon-dev
-  libsqlite3-dev nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
-  libswe-dev swetest fonts-noto-cjk
+  libsqlite3-dev nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev libicu-dev
+  libswe-dev swetest fonts-noto-cjk qt6-translations-l10n
   xvfb xauth imagemagick poppler-utils
   qt6-multimedia-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good
 )

@@ -10,9 +10,10 @@
 //   celmora_indexes  secondary index name -> field; the SQLite index is "ix:<name>"
 //   celmora_primary  unique index on the primary key fields (when there are any)
 // Every index compares text with COLLATE NOCASE (ASCII letters fold, other bytes as
-// they are), and every ORDER BY repeats exactly that collation so that SQLite walks
-// the index instead of sorting. Ties are broken by rowid, which an index holds as
-// its last column anyway.
+// they are) or, asked for, with the Japanese order registered on every connection as
+// "celmora_ja" (platform/JapaneseOrder.h); every ORDER BY and lookup repeats the
+// collation of its index so that SQLite walks the index instead of sorting. Ties are broken by rowid, which an index
+// holds as its last column anyway.
 //
 // Cursor: the rowids of the selected order are kept in a vector together with the
 // position of the current row. The vector is rebuilt lazily: after an insert, after
@@ -41,6 +42,7 @@
 
 #include "platform/Checked.h"
 #include "platform/Errors.h"
+#include "platform/JapaneseOrder.h"
 #include "platform/Table.h"
 #include "platform/Utf8.h"
 
@@ -80,6 +82,31 @@ constexpr const char* primaryIndexName = "celmora_primary";
 }  // namespace sql
 
 using Value = std::variant<std::monostate, std::int64_t, std::string>;
+
+// ---- text orders
+
+int japaneseCollation(void*, int lengthA, const void* a, int lengthB, const void* b)
+{
+    return compareJapanese({static_cast<const char*>(a), static_cast<std::size_t>(lengthA)},
+                           {static_cast<const char*>(b), static_cast<std::size_t>(lengthB)});
+}
+
+// On every connection, before its first statement: an index in the Japanese order can
+// neither be read nor kept up to date by a connection that lacks the collation.
+void registerCollations(sqlite3* db)
+{
+    sqlite3_create_collation_v2(db, japaneseCollationName, SQLITE_UTF8, nullptr, &japaneseCollation, nullptr);
+}
+
+const char* collationName(TextOrder order)
+{
+    return order == TextOrder::Japanese ? japaneseCollationName : "NOCASE";
+}
+
+TextOrder orderOfCollation(std::string_view name)
+{
+    return name == japaneseCollationName ? TextOrder::Japanese : TextOrder::NoCase;
+}
 
 std::string identifier(std::string_view identifier)
 {
@@ -540,7 +567,7 @@ public:
 
     // ---- indexes
 
-    void addIndex(const std::string& indexName, const std::string& field) override
+    void addIndex(const std::string& indexName, const std::string& field, TextOrder order) override
     {
         if (indexName.empty()) throw TableError(tableText() + "のインデックス名が空です。");
         if (hasControlCharacter(indexName)) {
@@ -555,11 +582,15 @@ public:
             // any other order is kept by this table object only (ORDER BY without a
             // stored index: a sort, fine for the table sizes here).
             std::erase_if(sessionIndexes_, [&](const auto& entry) { return sameAsciiNoCase(entry.first, indexName); });
-            if (auto stored = storedIndex(indexName); !stored || stored->second != fieldName) {
+            std::erase_if(sessionOrders_, [&](const auto& entry) { return sameAsciiNoCase(entry.first, indexName); });
+            if (auto stored = storedIndex(indexName);
+                !stored || stored->second != fieldName || storedOrder(stored->first) != order) {
                 sessionIndexes_[indexName] = fieldName;
+                sessionOrders_[indexName] = order;
             }
             if (sameAsciiNoCase(selected_, indexName)) {
                 selectedField_ = f;
+                selectedOrder_ = order;
                 invalidateOrder();
             }
             return;
@@ -567,7 +598,7 @@ public:
         // Re-creating an index with the same definition would build the same b-tree
         // again; the screens add their indexes on every opening, so skip that work.
         if (auto existing = storedIndex(indexName); existing && existing->second == fieldName) {
-            if (sqliteIndexExists(existing->first)) return;
+            if (sqliteIndexExists(existing->first) && storedOrder(existing->first) == order) return;
         }
         leaveEditing();
         refuseWhileReading();
@@ -577,12 +608,13 @@ public:
             statement(sql::deleteIndex).reset().bind(1, existing->first).step();
         }
         exec(context_, ("CREATE INDEX " + identifier("ix:" + indexName) + " ON records(" + identifier(fieldName) +
-                        " COLLATE NOCASE)")
+                        " COLLATE " + collationName(order) + ")")
                            .c_str());
         statement(sql::insertIndex).reset().bind(1, indexName).bind(2, fieldName).step();
         tx.commit();
         if (sameAsciiNoCase(selected_, indexName)) {
             selectedField_ = f;
+            selectedOrder_ = order;
             invalidateOrder();
         }
     }
@@ -593,15 +625,24 @@ public:
         if (indexName.empty()) {
             selected_.clear();
             selectedField_.reset();
+            selectedOrder_ = TextOrder::NoCase;
         } else {
             std::optional<std::pair<std::string, std::string>> found;
+            TextOrder order = TextOrder::NoCase;
             for (const auto& [name, field] : sessionIndexes_) {
-                if (sameAsciiNoCase(name, indexName)) found = std::make_pair(name, field);
+                if (sameAsciiNoCase(name, indexName)) {
+                    found = std::make_pair(name, field);
+                    order = sessionOrders_.at(name);
+                }
             }
-            if (!found) found = storedIndex(indexName);
+            if (!found) {
+                found = storedIndex(indexName);
+                if (found) order = storedOrder(found->first);
+            }
             if (!found) throw TableError(tableText() + "にインデックス「" + indexName + "」がありません。");
             selected_ = found->first;
             selectedField_ = fieldIndex(found->second);
+            selectedOrder_ = order;
         }
         invalidateOrder();
     }
@@ -689,7 +730,7 @@ public:
         std::string where;
         for (std::size_t i = 0; i < keyFields.size(); ++i) {
             if (i > 0) where += " AND ";
-            where += identifier(fields_[keyFields[i]].name) + " COLLATE NOCASE = ?" + std::to_string(i + 1);
+            where += collated(keyFields[i]) + " = ?" + std::to_string(i + 1);
         }
         const auto rowid = lookup(where, values);
         if (!rowid) return false;
@@ -714,11 +755,10 @@ public:
             if (j > 0) where += " OR ";
             where += "(";
             for (std::size_t i = 0; i < j; ++i) {
-                where +=
-                    identifier(fields_[keyFields[i]].name) + " COLLATE NOCASE = ?" + std::to_string(i + 1) + " AND ";
+                where += collated(keyFields[i]) + " = ?" + std::to_string(i + 1) + " AND ";
             }
-            where += identifier(fields_[keyFields[j]].name) + " COLLATE NOCASE " +
-                     (j + 1 == keyFields.size() ? ">=" : ">") + " ?" + std::to_string(j + 1) + ")";
+            where += collated(keyFields[j]) + (j + 1 == keyFields.size() ? " >=" : " >") + " ?" +
+                     std::to_string(j + 1) + ")";
         }
         if (const auto rowid = lookup(where, values); rowid && goToRowid(*rowid)) return true;
         setPosition(order_.size() - 1);
@@ -1074,6 +1114,16 @@ private:
         return found;
     }
 
+    // The order a stored index was built in, read from the index itself.
+    TextOrder storedOrder(const std::string& indexName) const
+    {
+        Statement& s = statement("PRAGMA index_xinfo(" + identifier("ix:" + indexName) + ")").reset();
+        std::string collation;
+        if (s.step()) collation = s.text(4);  // the first key column
+        s.reset();
+        return orderOfCollation(collation);
+    }
+
     bool sqliteIndexExists(const std::string& indexName) const
     {
         Statement& s = statement(sql::sqliteIndexExists).reset().bind(1, "ix:" + indexName);
@@ -1117,8 +1167,15 @@ private:
     std::string orderBy() const
     {
         std::string terms;
-        for (std::size_t f : orderFields()) terms += identifier(fields_[f].name) + " COLLATE NOCASE, ";
+        for (std::size_t f : orderFields()) terms += collated(f) + ", ";
         return " ORDER BY " + terms + "rowid";
+    }
+
+    // A field of the selected order as its index compares it.
+    std::string collated(std::size_t f) const
+    {
+        const TextOrder order = selectedField_ == f ? selectedOrder_ : TextOrder::NoCase;
+        return identifier(fields_[f].name) + " COLLATE " + collationName(order);
     }
 
     // ---- cursor state
@@ -1412,6 +1469,8 @@ private:
     std::string selected_;                               // "" = primary order
     std::optional<std::size_t> selectedField_;           // field of the selected secondary index
     std::map<std::string, std::string> sessionIndexes_;  // read-only tables: name -> field
+    std::map<std::string, TextOrder> sessionOrders_;     // read-only tables: name -> order
+    TextOrder selectedOrder_ = TextOrder::NoCase;        // of the selected secondary index
 
     mutable std::unordered_map<std::string, std::unique_ptr<Statement>> statements_;
 
@@ -1649,6 +1708,7 @@ private:
             context.fail(code);
         }
         sqlite3_extended_result_codes(db, 1);
+        registerCollations(db);
         sqlite3_busy_timeout(db, busyTimeoutMs_);
         sqlite3_exec(db, "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr);
     }
@@ -1747,6 +1807,7 @@ private:
             Context{tableNameOf(name), normalFolder(folder), nullptr}.fail(rc);
         }
         sqlite3_extended_result_codes(c.db, 1);
+        registerCollations(c.db);
         sqlite3_busy_timeout(c.db, defaultBusyTimeoutMs);
         return c;
     }

@@ -69,6 +69,13 @@ struct TableDef {
     Journal journal = Journal::WriteAhead;  // chosen at creation, kept by the file
 };
 
+// How an index compares texts. NoCase: ASCII letters fold, other characters by their
+// UTF-8 bytes. Japanese: the order of Japanese dictionaries and name lists (Latin,
+// kana in the order of the syllabary, kanji in the order of the national character
+// set), ASCII letters folded as with NoCase; texts that order as equal there come in
+// NoCase order, so only texts equal under NoCase are equal keys.
+enum class TextOrder { NoCase, Japanese };
+
 class Table {
 public:
     virtual ~Table() = default;
@@ -77,13 +84,16 @@ public:
     virtual const std::vector<FieldDef>& fields() const = 0;
     virtual bool hasField(std::string_view field) const = 0;
 
-    // Secondary indexes (case-insensitive on a text field). addIndex re-creates an
-    // index of that name when it exists. selectIndex("") selects the primary order.
+    // Secondary indexes (case-insensitive on a text field, in `order`). addIndex
+    // re-creates an index of that name when it exists with another field or order.
+    // selectIndex("") selects the primary order (always NoCase). Key lookups on an
+    // index compare in its order.
     // The cursor stays on the same row after a change of order.
     // On a read-only table addIndex writes nothing: an index of that name on that field
     // stored in the file (made by the data builder) is used as it is; otherwise the order
     // is kept for this table object only (a sort instead of a stored index).
-    virtual void addIndex(const std::string& indexName, const std::string& field) = 0;
+    virtual void addIndex(const std::string& indexName, const std::string& field,
+                          TextOrder order = TextOrder::NoCase) = 0;
     virtual void selectIndex(const std::string& indexName) = 0;
     virtual std::string selectedIndex() const = 0;
     virtual std::vector<std::string> indexNames() const = 0;

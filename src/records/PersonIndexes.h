@@ -3,11 +3,13 @@
 #pragma once
 
 // The nine secondary indexes of a person table (all case-insensitive) and the items of
-// the sort screen that select them.
+// the sort screen that select them. Names sort in the Japanese order, as the user's
+// name lists do, so that the name order and the name search agree with it.
 
 #include <array>
 #include <string_view>
 
+#include "platform/Table.h"
 #include "records/PersonFields.h"
 
 namespace celmora::records {
@@ -15,11 +17,12 @@ namespace celmora::records {
 struct PersonIndex {
     std::string_view name;
     std::string_view field;
+    platform::TextOrder order = platform::TextOrder::NoCase;
 };
 
 inline constexpr std::array<PersonIndex, 9> personIndexes{{
     {"NO", fields::no},
-    {"SIMEI", fields::name},
+    {"SIMEI", fields::name, platform::TextOrder::Japanese},
     {"YY", fields::year},
     {"SUN", fields::pointSign[0]},
     {"MOON", fields::pointSign[1]},

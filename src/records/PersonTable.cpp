@@ -158,7 +158,9 @@ void PersonTable::open(PersonList list)
         }
     }
     // Re-created at every opening, so a file from elsewhere gets exactly these orders.
-    for (const PersonIndex& index : personIndexes) table->addIndex(std::string(index.name), std::string(index.field));
+    for (const PersonIndex& index : personIndexes) {
+        table->addIndex(std::string(index.name), std::string(index.field), index.order);
+    }
     table->selectIndex("");
     table->first();
     std::unique_ptr<platform::Table> reader = engine_.open(folder_, name);
