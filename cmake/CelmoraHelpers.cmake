@@ -1,19 +1,18 @@
 # SPDX-License-Identifier: AGPL-3.0-or-later
 
 # celmora_logic_library(NAME SOURCES ... DEPS ...)
-# A computation library: must never link Qt. The check below keeps the
-# boundary between logic and screens a folder boundary.
+# A computation library: must never link Qt, directly or through anything it links.
+# The check (cmake/CelmoraQtFree.cmake) keeps the boundary between logic and screens
+# a folder boundary.
 function(celmora_logic_library name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
   add_library(${name} STATIC ${ARG_SOURCES})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC ${ARG_DEPS})
   set_target_properties(${name} PROPERTIES AUTOMOC OFF CELMORA_LOGIC ON)
-  foreach(dep IN LISTS ARG_DEPS)
-    if(dep MATCHES "^Qt6?::")
-      message(FATAL_ERROR "${name} is a logic library and must not link ${dep}")
-    endif()
-  endforeach()
+  # The whole link graph, checked once every directory has been read (a link added
+  # later, or reached through another library, fails the configuration too).
+  celmora_assert_qt_free(${name})
 endfunction()
 
 # celmora_ui_library(NAME SOURCES ... DEPS ...): screens of a subsystem (Qt).

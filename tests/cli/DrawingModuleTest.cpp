@@ -74,7 +74,7 @@ TEST_F(DrawingModuleTest, TheModuleBesideTheExecutableServesAnyProgramFolder)
     for (const char* folder : {"db", "precidus", "bunsyodb", "icon", "bmp", "bmp2"}) {
         fs::create_directory_symlink(fs::path(CELMORA_PROGRAM_DIR) / folder, fs::path(dir / "data") / folder);
     }
-    const testing::CliRun run = runLone({"--program-dir", dir / "data", "--now", "2024/06/15", "wheel", "--date",
+    const testing::CliRun run = runLone({"--program-dir", dir / "data", "--now", "2024/06/15", "wheel", "--name", "試験", "--date",
                                          "1980/01/01", "--time", "09:05", "--place", "東京", "--out", dir / "w.svg"});
     EXPECT_EQ(run.status, 0) << run.out << run.err;
     EXPECT_EQ(run.json["status"], "completed");

@@ -133,6 +133,7 @@ TEST(ChartRecordFields, ClearingReturnsEveryFieldToItsStateBeforeTheFirstRun)
         EXPECT_TRUE(equalToFresh.at(i++)(&field)) << name;
     });
     EXPECT_EQ(i, equalToFresh.size());
+}
 
 // The further records are allocated on first use: a record reads as created at
 // start-up, keeps its address once handed out, and a reset does not create the ones
