@@ -12,6 +12,7 @@
 #include "core/ui/Tjisafrm.h"
 #include "graphics/ui/NatalWheelAttach.h"
 #include "platform/qt/GuardedConnect.h"
+#include "platform/qt/ScreenFit.h"
 #include "records/PersonTable.h"
 #include "records/RecordsModule.h"
 #include "records/ui/PersonRecordsScreens.h"
@@ -30,6 +31,7 @@ void attachChartCoreScreens(Tinpfrm& window, core::ChartCoreModule& chartCore, r
     const platform::Services& services = chartCore.services();
     platform::Messages& messages = *services.messages;
     auto* jisa = new core::Tjisafrm(chartCore.chart(), messages, &window);
+    platform::keepOnScreenWhenShown(jisa);
     jisa->setPersonRow(&records.persons());
     connectGuarded(jisa, &core::Tjisafrm::birthplaceChosen, &window, messages,
                    [&window](const QString& diff, const QString& place) {
@@ -42,8 +44,9 @@ void attachChartCoreScreens(Tinpfrm& window, core::ChartCoreModule& chartCore, r
 
     auto* worksheet = new core::TCre_datafrm(chartCore.datacalc(), messages, &window);
     worksheet->setWindowFlag(Qt::Window);
-    worksheet->resize(560, 760);
+    platform::fitToScreen(worksheet, QSize(560, 760));
     auto* custom = new TDBCustomfrm(*services.settings, messages, worksheet, &window);
+    platform::keepOnScreenWhenShown(custom);
     QPushButton* dbcustom = window.topButton(TopButton::DbCustom);
     connectGuarded(dbcustom, &QPushButton::clicked, custom, messages, [custom] {
         custom->show();
@@ -68,6 +71,8 @@ void attachScreens(Tinpfrm& window, app::Workstation& workstation)
                                window.topButton(TopButton::Horoscope), &window);
     western::attachAspectScreens(workstation.western(), workstation.run(), window.chartDetailExtras(), &window,
                                  window.page(Page::AiReading));
+    // The attached screens add to the main window's contents: fit it again.
+    platform::fitToScreen(&window, window.size());
 }
 
 }  // namespace celmora::ui

@@ -3,6 +3,7 @@
 #include "ui/DbCustomUnit.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -47,6 +48,9 @@ TDBCustomfrm::TDBCustomfrm(platform::Settings& settings, platform::Messages& mes
         worksheet_->raise();
     });
     keisanbtn->setEnabled(worksheet_ != nullptr);
+    // The window's own title must fit in its title bar beside the window buttons.
+    constexpr int titleBarButtons = 160;
+    setMinimumWidth(QFontMetrics(font()).horizontalAdvance(windowTitle()) * 3 / 2 + titleBarButtons);
 }
 
 void TDBCustomfrm::showEvent(QShowEvent* event)

@@ -31,6 +31,7 @@
 #include "platform/SettingsKeys.h"
 #include "platform/Sound.h"
 #include "platform/qt/GuardedConnect.h"
+#include "platform/qt/ScreenFit.h"
 
 namespace celmora::ui {
 
@@ -86,7 +87,7 @@ Tinpfrm::Tinpfrm(core::ChartCoreModule& chartCore, QWidget* parent) : QMainWindo
     buildTopPanel();
     buildPages();
     FormCreate();
-    resize(1180, 800);
+    platform::fitToScreen(this, QSize(1180, 800));
 }
 
 Tinpfrm::~Tinpfrm() = default;

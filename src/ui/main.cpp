@@ -4,6 +4,9 @@
 // The workstation: real tables, settings file, message boxes, sound and printer,
 // the Workstation with every module, and the main window.
 
+#include <QDir>
+#include <filesystem>
+
 #include "app/Workstation.h"
 #include "platform/Clock.h"
 #include "platform/ProgramDir.h"
@@ -16,12 +19,10 @@
 #include "platform/qt/QtMessages.h"
 #include "platform/qt/QtPrinter.h"
 #include "platform/qt/QtSound.h"
+#include "platform/qt/QtTranslations.h"
+#include "platform/qt/ScreenFit.h"
 #include "ui/AppWiring.h"
 #include "ui/InpUnit.h"
-
-#include <QDir>
-
-#include <filesystem>
 
 int main(int argc, char** argv)
 {
@@ -30,6 +31,7 @@ int main(int argc, char** argv)
     platform::GuardedApplication app(argc, argv, messages);
     QApplication::setApplicationName("Celmora Pro");
     platform::installApplicationFont(app);
+    platform::installQtTranslations(app);
 
     auto dirs = platform::ProgramDir::forExecutableDir(QCoreApplication::applicationDirPath().toStdString());
     std::filesystem::create_directories(dirs.writableRoot());
@@ -40,14 +42,15 @@ int main(int argc, char** argv)
     platform::QtSound sound;
     auto printer = platform::makeDefaultPrinter(dirs.tempDir() + "/celmora-print.pdf");
 
-    platform::Services services{dirs, tables.get(), settings.get(), &messages, clock.get(), &sound,
-                                programs.get(), printer.get()};
+    platform::Services services{dirs,        tables.get(), settings.get(), &messages,
+                                clock.get(), &sound,       programs.get(), printer.get()};
     return platform::guardedMain(messages, [&] {
         app::Workstation workstation(services);
         ui::Tinpfrm window(workstation.chartCore());
         messages.setParent(&window);
         ui::attachScreens(window, workstation);
-        window.move(0, 0);
+        window.move(platform::availableArea(&window).topLeft());
+        platform::keepOnScreen(&window);
         window.show();
         return QApplication::exec();
     });

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 // Copyright (C) 2026 Celmora developers
-#include "platform/qt/QtMessages.h"
+#include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
-
-#include <gtest/gtest.h>
-
 #include <functional>
+
+#include "platform/qt/QtMessages.h"
 
 namespace celmora::platform {
 namespace {
@@ -87,6 +87,36 @@ TEST(QtMessages, InformationAndErrorShowTheirIconOverTheParent)
     seen = answerNextBox(QMessageBox::Ok, [&] { messages.error("データがありません"); });
     EXPECT_EQ(seen.text, "データがありません");
     EXPECT_EQ(seen.icon, QMessageBox::Critical);
+}
+
+// The command of a second window reports: its box belongs to that window, not to the
+// main window set as the parent (which would then come up over the asking window).
+TEST(QtMessages, ABoxBelongsToTheActiveWindowOverTheParentWindow)
+{
+    QWidget mainWindow;
+    mainWindow.setObjectName("mainWindow");
+    QWidget asking(&mainWindow, Qt::Window);
+    asking.setObjectName("askingWindow");
+    mainWindow.show();
+    asking.show();
+    QApplication::setActiveWindow(&asking);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&asking));
+    QtMessages messages(&mainWindow);
+
+    SeenBox seen = answerNextBox(QMessageBox::Ok, [&] { messages.error("入力が正しくありません"); });
+    EXPECT_EQ(seen.parentName, "askingWindow");
+    // Once the box is gone the asking window has the keyboard again, not the main window.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&asking));
+    bool answer = false;
+    seen = answerNextBox(QMessageBox::Yes, [&] { answer = messages.askYesNo("削除しますか？"); });
+    EXPECT_TRUE(answer);
+    EXPECT_EQ(seen.parentName, "askingWindow");
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&asking));
+
+    // A window the command has just hidden cannot hold the box: the parent takes it.
+    asking.hide();
+    seen = answerNextBox(QMessageBox::Ok, [&] { messages.information("閉じました"); });
+    EXPECT_EQ(seen.parentName, "mainWindow");
 }
 
 TEST(QtMessages, BusyCursorGivesWayWhileTheBoxIsOpen)

@@ -4,6 +4,18 @@
 // The aspect settings window and the aspect table of "出生図詳細", on a copy of the
 // installed tables so that edits never touch the build's files.
 
+#include <QApplication>
+#include <QBrush>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolTip>
+#include <QVBoxLayout>
+#include <filesystem>
+
 #include "app/Workstation.h"
 #include "core/BirthInput.h"
 #include "core/ChartRecord.h"
@@ -18,17 +30,6 @@
 #include "western/ui/NatalAspectGridModel.h"
 #include "western/ui/NatalAspectPanel.h"
 #include "western/ui/Taspectsetfrm.h"
-
-#include <QLabel>
-#include <QBrush>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTableView>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QVBoxLayout>
-
-#include <filesystem>
 
 using namespace celmora;
 
@@ -50,10 +51,7 @@ struct Fixture {
         ws->records().setPersonWriteBack(false);
     }
 
-    bool diagnose()
-    {
-        return ws->run().run({"山田 花子", "1985", "07", "23", "14", "35", "女", "+19", "東京"});
-    }
+    bool diagnose() { return ws->run().run({"山田 花子", "1985", "07", "23", "14", "35", "女", "+19", "東京"}); }
 
     QTemporaryDir dir;  // the program folder: before env, which is placed in it
     testing::TestServices env;
@@ -76,6 +74,42 @@ class AspectScreensTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The legend's colours are the label's own: its hint is drawn as every hint is, and
+    // the caption breaks where its sentence does, leaving no character alone on a line.
+    void legendHintsKeepTheirOwnLookAndTheCaptionBreaksCleanly()
+    {
+        Fixture f;
+        QWidget main;
+        QWidget extras;
+        new QVBoxLayout(&extras);
+        const auto screens = western::attachAspectScreens(f.ws->western(), f.ws->run(), &extras, &main, nullptr);
+        extras.show();
+        auto* hard = screens.panel->findChild<QLabel*>("HardAspect");
+        QVERIFY(hard);
+        QCOMPARE(hard->grab().toImage().pixelColor(hard->width() / 2, 2), QColor(0xFF, 0x00, 0xFF));
+
+        QToolTip::showText(hard->mapToGlobal(hard->rect().center()), hard->toolTip(), hard);
+        QWidget* tip = nullptr;
+        QTRY_VERIFY((tip = [] {
+                        for (QWidget* w : QApplication::topLevelWidgets()) {
+                            if (w->inherits("QTipLabel") && w->isVisible()) return w;
+                        }
+                        return static_cast<QWidget*>(nullptr);
+                    }()) != nullptr);
+        const QImage picture = tip->grab().toImage();
+        const QColor magenta(0xFF, 0x00, 0xFF);
+        for (QPoint p : {QPoint(2, 2), QPoint(picture.width() / 2, picture.height() - 3)}) {
+            QVERIFY2(picture.pixelColor(p) != magenta, "the hint took the legend's background");
+        }
+        QToolTip::hideText();
+
+        auto* caption = screens.panel->findChild<QLabel*>("AspectCaption");
+        QVERIFY(caption);
+        for (const QString& line : caption->text().split('\n')) QVERIFY2(line.size() > 1, qPrintable(line));
+        QVERIFY(!caption->wordWrap());  // the lines are the ones written
+        QVERIFY(caption->width() >= caption->sizeHint().width());
+    }
+
     void gridShowsSeparationsInTheColoursOfTheirClass()
     {
         Fixture f;
@@ -128,7 +162,7 @@ private slots:
         for (QLabel* l : screens.panel->findChildren<QLabel*>()) labels << l->text() + "|" + l->toolTip();
         QVERIFY(labels.contains("HARD ASPECT|作用が強いアスペクト"));
         QVERIFY(labels.contains("SOFT ASPECT|作用が弱いアスペクト"));
-        QVERIFY(labels.contains("アスペクトとは、惑星と惑星の角度のことです|"));
+        QVERIFY(labels.contains("アスペクトとは、\n惑星と惑星の角度のことです|"));
         QCOMPARE(screens.panel->AspectEnv->text(), QString("アスペクトオーブ設定"));
         screens.panel->AspectEnv->click();
         QVERIFY(screens.settings->isVisible());

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <algorithm>
+#include <limits>
 #include <stdexcept>
 
 #include "core/ChartRecord.h"
@@ -17,6 +18,7 @@
 #include "platform/Checked.h"
 #include "platform/Messages.h"
 #include "platform/qt/GuardedConnect.h"
+#include "platform/qt/ScreenFit.h"
 #include "western/AspectUnit1.h"
 #include "western/WesternModule.h"
 
@@ -95,46 +97,48 @@ QAction* Tcirfrm::addHook(QMenu* menu, const char* caption, const char* name, Wh
 
 void Tcirfrm::buildMenus()
 {
-    QMenu* display = menuBar()->addMenu("表示切替");
-    addCommand(display, "出生図再表示", "Redisp", &Tcirfrm::RedispClick);
-    addCommand(display, "星座記号表示", "SeizaKigo", &Tcirfrm::SeizaKigoClick);
-    addCommand(display, "星座絵柄表示", "SeizaPicDisp", &Tcirfrm::SeizaPicDispClick);
-    addCommand(display, "アングル帯表示", "AngleDsp", &Tcirfrm::AngleDspClick);
-    addHook(display, "惑星の伝統的分類", "wakuseibunrui", WheelCommand::Classification);
+    // Every menu and item has an access key of its own within its menu, written the
+    // Japanese way after the caption.
+    QMenu* display = menuBar()->addMenu("表示切替(&D)");
+    addCommand(display, "出生図再表示(&R)", "Redisp", &Tcirfrm::RedispClick);
+    addCommand(display, "星座記号表示(&K)", "SeizaKigo", &Tcirfrm::SeizaKigoClick);
+    addCommand(display, "星座絵柄表示(&E)", "SeizaPicDisp", &Tcirfrm::SeizaPicDispClick);
+    addCommand(display, "アングル帯表示(&A)", "AngleDsp", &Tcirfrm::AngleDspClick);
+    addHook(display, "惑星の伝統的分類(&B)", "wakuseibunrui", WheelCommand::Classification);
 
-    addCommand(nullptr, "文字表示", "moji_disp", &Tcirfrm::moji_dispClick);
+    addCommand(nullptr, "文字表示(&T)", "moji_disp", &Tcirfrm::moji_dispClick);
 
-    QMenu* size = menuBar()->addMenu("縮小表示");
-    addCommand(size, "縮小表示", "N3", &Tcirfrm::N3Click);
-    addCommand(size, "通常表示", "N4", &Tcirfrm::N4Click);
+    QMenu* size = menuBar()->addMenu("縮小表示(&R)");
+    addCommand(size, "縮小表示(&S)", "N3", &Tcirfrm::N3Click);
+    addCommand(size, "通常表示(&N)", "N4", &Tcirfrm::N4Click);
 
-    QMenu* pro = menuBar()->addMenu("プロ用");
-    addCommand(pro, "恒星表示", "koseiDisp", &Tcirfrm::koseiDispClick);
-    addCommand(pro, "恒星非表示", "KoseiUnDisp", &Tcirfrm::KoseiUnDispClick);
-    addCommand(pro, "恒星詳細説明", "KoseiDetail", &Tcirfrm::KoseiDetailClick);
+    QMenu* pro = menuBar()->addMenu("プロ用(&P)");
+    addCommand(pro, "恒星表示(&K)", "koseiDisp", &Tcirfrm::koseiDispClick);
+    addCommand(pro, "恒星非表示(&U)", "KoseiUnDisp", &Tcirfrm::KoseiUnDispClick);
+    addCommand(pro, "恒星詳細説明(&D)", "KoseiDetail", &Tcirfrm::KoseiDetailClick);
     pro->addSeparator();
-    addCommand(pro, "アラビックパーツ表示", "AlabicDsp", &Tcirfrm::AlabicDspClick);
-    addCommand(pro, "アラビックパーツ非表示", "AlabicUnDsp", &Tcirfrm::AlabicUnDspClick);
+    addCommand(pro, "アラビックパーツ表示(&A)", "AlabicDsp", &Tcirfrm::AlabicDspClick);
+    addCommand(pro, "アラビックパーツ非表示(&B)", "AlabicUnDsp", &Tcirfrm::AlabicUnDspClick);
     pro->addSeparator();
-    addCommand(pro, "２７宿表示(月の位置を参照)", "SyukuDsp", &Tcirfrm::SyukuDspClick);
-    addCommand(pro, "２７宿の非表示", "Undsp27", &Tcirfrm::Undsp27Click);
+    addCommand(pro, "２７宿表示(月の位置を参照)(&M)", "SyukuDsp", &Tcirfrm::SyukuDspClick);
+    addCommand(pro, "２７宿の非表示(&N)", "Undsp27", &Tcirfrm::Undsp27Click);
     pro->addSeparator();
-    addHook(pro, "ハーフサム軸表示", "Harmo", WheelCommand::HalfSumAxes);
-    addHook(pro, "サビアンシンボルの意味", "N5", WheelCommand::SabianMeaning);
+    addHook(pro, "ハーフサム軸表示(&H)", "Harmo", WheelCommand::HalfSumAxes);
+    addHook(pro, "サビアンシンボルの意味(&S)", "N5", WheelCommand::SabianMeaning);
 
-    QMenu* harmonic = menuBar()->addMenu("調波占星学");
-    addHook(harmonic, "整数倍調波", "Seisubai", WheelCommand::HarmonicMultiples);
-    addHook(harmonic, "惑星分割調波", "Bunkatu", WheelCommand::HarmonicDivisions);
+    QMenu* harmonic = menuBar()->addMenu("調波占星学(&H)");
+    addHook(harmonic, "整数倍調波(&M)", "Seisubai", WheelCommand::HarmonicMultiples);
+    addHook(harmonic, "惑星分割調波(&D)", "Bunkatu", WheelCommand::HarmonicDivisions);
 
-    QMenu* aspects = menuBar()->addMenu("アスペクト");
-    addCommand(aspects, "ハード２星アスペクト", "asp2hard", &Tcirfrm::asp2hardClick);
-    addCommand(aspects, "ソフト２星アスペクト", "asp2soft", &Tcirfrm::asp2softClick);
-    QMenu* triangles = aspects->addMenu("三角アスペクト");
-    addHook(triangles, "重要アスペクト", "keytriaspect", WheelFigures::KeyTriangles);
-    addHook(triangles, "全アスペクト", "alltriaspect", WheelFigures::AllTriangles);
-    QMenu* squares = aspects->addMenu("四角アスペクト");
-    addHook(squares, "重要アスペクト", "keysquaspect", WheelFigures::KeySquares);
-    addHook(squares, "全アスペクト", "allsquaaspect", WheelFigures::AllSquares);
+    QMenu* aspects = menuBar()->addMenu("アスペクト(&A)");
+    addCommand(aspects, "ハード２星アスペクト(&H)", "asp2hard", &Tcirfrm::asp2hardClick);
+    addCommand(aspects, "ソフト２星アスペクト(&S)", "asp2soft", &Tcirfrm::asp2softClick);
+    QMenu* triangles = aspects->addMenu("三角アスペクト(&T)");
+    addHook(triangles, "重要アスペクト(&K)", "keytriaspect", WheelFigures::KeyTriangles);
+    addHook(triangles, "全アスペクト(&A)", "alltriaspect", WheelFigures::AllTriangles);
+    QMenu* squares = aspects->addMenu("四角アスペクト(&Q)");
+    addHook(squares, "重要アスペクト(&K)", "keysquaspect", WheelFigures::KeySquares);
+    addHook(squares, "全アスペクト(&A)", "allsquaaspect", WheelFigures::AllSquares);
 
     addCommand(nullptr, "閉じる(&C)", "Close1", &Tcirfrm::Close1Click);
 }
@@ -171,9 +175,19 @@ void Tcirfrm::setFigureSource(WheelFigures figures, FigureSource source)
     figureActions_.at(figures)->setEnabled(true);
 }
 
+int Tcirfrm::largestFittingWidth() const
+{
+    const QSize room = platform::roomForContents(this);
+    if (room.isEmpty()) return std::numeric_limits<int>::max();
+    // The picture is square and the menu bar sits above it.
+    const int side = std::min(room.width(), room.height() - menuBar()->sizeHint().height());
+    return side + frameAllowance;
+}
+
 void Tcirfrm::setWindowWidth(int width)
 {
-    width_ = std::max(width, minimumWindowWidth);
+    // The layout rule's width, as far as the screen has room for the whole window.
+    width_ = std::max(std::min(width, largestFittingWidth()), minimumWindowWidth);
     const int side = width_ - frameAllowance;
     wheel_.setSide(side);
     view_->setFixedSize(side, side);
@@ -184,11 +198,12 @@ void Tcirfrm::setWindowWidth(int width)
 
 void Tcirfrm::placeOnScreen()
 {
-    const QScreen* s = screen();
-    if (!s) return;
-    const QRect area = s->geometry();
-    const QRect outer = frameGeometry();
+    // The corner of the area windows may take, clear of task bars and docks.
+    const QRect area = platform::availableArea(this);
+    if (area.isEmpty()) return;
+    const QSize outer = size().grownBy(platform::frameAllowance(this));
     move(area.left() + area.width() - outer.width(), area.top() + area.height() - outer.height());
+    platform::keepOnScreen(this);
 }
 
 void Tcirfrm::changed()

@@ -14,17 +14,18 @@
 // stay disabled until their screens attach their actions.
 //
 // Size: the image is square with side W = window width − 7; the window is W + 49
-// high and sits in the bottom-right corner of the screen. It never gets narrower
-// than minimumWindowWidth, where the wheel's rings still come out in order.
-
-#include "graphics/NatalWheel.h"
+// high and sits in the bottom-right corner of the screen's available area. A screen
+// without room for that size gets the largest wheel that fits (task bars and the
+// window frame left clear), never narrower than minimumWindowWidth, where the
+// wheel's rings still come out in order.
 
 #include <QMainWindow>
-
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
+
+#include "graphics/NatalWheel.h"
 
 class QAction;
 
@@ -75,8 +76,9 @@ public:
     // The window size of the layout rule (the image is windowWidth() − 7 square).
     int windowWidth() const { return width_; }
     int windowHeight() const { return width_ - frameAllowance + heightAllowance; }
-    // Sets the width (never below minimumWindowWidth), the height from it, and moves the
-    // window into the bottom-right corner of its screen. Takes effect at the next redisplay.
+    // Sets the width (at most what the screen has room for, never below
+    // minimumWindowWidth), the height from it, and moves the window into the
+    // bottom-right corner of its screen. Takes effect at the next redisplay.
     void setWindowWidth(int width);
 
     // `Redisp` on the main chart: frame, chart angles, separations and a fresh picture.
@@ -127,6 +129,7 @@ private:
     void placeOnScreen();
     void followSignStyle();
     int screenHeight() const;
+    int largestFittingWidth() const;
     void changed();
 
     GraphicsModule& graphics_;

@@ -5,12 +5,14 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "core/calc1Unit.h"
 #include "graphics/TKoseiObj.h"
 #include "platform/qt/GuardedConnect.h"
+#include "platform/qt/ScreenFit.h"
 
 namespace celmora::graphics {
 
@@ -48,9 +50,11 @@ FixedStarWindow::FixedStarWindow(platform::Messages& messages, QWidget* parent) 
     table->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(table, 1);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    // Not left to Qt's catalogue, which may not be installed.
+    buttons->button(QDialogButtonBox::Close)->setText("閉じる");
     platform::connectGuarded(buttons, &QDialogButtonBox::rejected, this, messages, &QDialog::close);
     layout->addWidget(buttons);
-    resize(760, 600);
+    platform::fitToScreen(this, QSize(760, 600));
 }
 
 }  // namespace celmora::graphics

@@ -40,30 +40,49 @@ QMessageBox::StandardButton show(QWidget* parent, QMessageBox::Icon icon, const 
     box.setDefaultButton(defaultButton);
     if (QAbstractButton* yes = box.button(QMessageBox::Yes)) yes->setText(QStringLiteral("はい(&Y)"));
     if (QAbstractButton* no = box.button(QMessageBox::No)) no->setText(QStringLiteral("いいえ(&N)"));
-    return static_cast<QMessageBox::StandardButton>(box.exec());
+    const auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
+    // The asking window takes the keyboard back, whatever the window system activates
+    // once the box is gone, so that the next box of its command belongs to it too.
+    if (parent && parent->isVisible()) parent->activateWindow();
+    return answer;
 }
 
 }  // namespace
 
 QtMessages::QtMessages(QWidget* parent) : parent_(parent) {}
 
-void QtMessages::setParent(QWidget* parent) { parent_ = parent; }
-QWidget* QtMessages::parent() const { return parent_; }
+void QtMessages::setParent(QWidget* parent)
+{
+    parent_ = parent;
+}
+QWidget* QtMessages::parent() const
+{
+    return parent_;
+}
+
+QWidget* QtMessages::owner() const
+{
+    for (QWidget* candidate : {QApplication::activeModalWidget(), QApplication::activeWindow()}) {
+        // A window closed by the very command that reports would take the box with it.
+        if (candidate && candidate->isVisible()) return candidate->window();
+    }
+    return parent_;
+}
 
 void QtMessages::information(const std::string& text)
 {
-    show(parent_, QMessageBox::Information, text, QMessageBox::Ok, QMessageBox::Ok);
+    show(owner(), QMessageBox::Information, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 void QtMessages::error(const std::string& text)
 {
-    show(parent_, QMessageBox::Critical, text, QMessageBox::Ok, QMessageBox::Ok);
+    show(owner(), QMessageBox::Critical, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 bool QtMessages::askYesNo(const std::string& text)
 {
-    return show(parent_, QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
-           == QMessageBox::Yes;
+    return show(owner(), QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
+           QMessageBox::Yes;
 }
 
 }  // namespace celmora::platform

@@ -2,13 +2,16 @@
 // Copyright (C) 2026 Celmora developers
 #pragma once
 
-// Modal message boxes titled "Celmora Pro", over the parent window when one is set.
+// Modal message boxes titled "Celmora Pro". A box belongs to the window the user is
+// working in (the active window, a modal dialog included), so that answering it never
+// brings another window over that one; the parent window set here only serves when no
+// window of the program is active (start-up, a command run from outside).
 // Yes/No questions carry Japanese button texts.
-
-#include "platform/Messages.h"
 
 #include <QPointer>
 #include <QWidget>
+
+#include "platform/Messages.h"
 
 namespace celmora::platform {
 
@@ -16,9 +19,11 @@ class QtMessages final : public Messages {
 public:
     explicit QtMessages(QWidget* parent = nullptr);
 
-    // The window the boxes are centred on and modal to (null: the whole application).
+    // The window boxes belong to when no window is active (null: the whole application).
     void setParent(QWidget* parent);
     QWidget* parent() const;
+    // The window the next box is centred on and modal to.
+    QWidget* owner() const;
 
     void information(const std::string& text) override;
     void error(const std::string& text) override;

@@ -13,6 +13,7 @@
 
 #include "platform/EventBoundary.h"
 #include "platform/qt/GuardedConnect.h"
+#include "platform/qt/ScreenFit.h"
 #include "records/PersonFields.h"
 #include "records/PersonTable.h"
 #include "records/ui/PersonGridModel.h"
@@ -24,7 +25,7 @@ TDetailfrm::TDetailfrm(PersonTable& persons, platform::Messages& messages, QWidg
 {
     setObjectName("TDetailfrm");
     setWindowTitle("ユーザ情報画面");
-    resize(800, 520);
+    platform::fitToScreen(this, QSize(800, 520));
     auto* layout = new QVBoxLayout(this);
 
     model_ = new PersonGridModel(persons_, personDetailColumns(), messages_, true, this);

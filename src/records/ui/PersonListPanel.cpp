@@ -3,12 +3,15 @@
 #include "records/ui/PersonListPanel.h"
 
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "platform/Messages.h"
 #include "platform/qt/GuardedConnect.h"
+#include "platform/qt/ScreenFit.h"
 #include "records/PersonTable.h"
 #include "records/ui/PersonBoxBinding.h"
 #include "records/ui/PersonSearchPanel.h"
@@ -46,6 +49,13 @@ PersonListPanel::PersonListPanel(PersonTable& persons, const BirthBoxes& boxes, 
         platform::connectGuarded(addButton(def.objectName, def.caption), &QPushButton::clicked, this, messages_,
                                  def.handler);
     }
+    // The captions' access keys collide (&P twice): saving has a shortcut of its own,
+    // on the data-entry page while it is shown.
+    auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
+    save->setObjectName("gotorokuShortcut");
+    save->setContext(Qt::WindowShortcut);
+    platform::connectGuarded(save, &QShortcut::activated, this, messages_, &PersonListPanel::gotorokuClick);
+    button("gotoroku")->setToolTip("データを登録します (Ctrl+S)");
 
     search_ =
         new PersonSearchPanel(persons_, messages_, {"simeitxt", "srch1btn", "DBGrid1"}, personListColumns(), this);
@@ -110,7 +120,10 @@ void PersonListPanel::godelClick()
 
 Tsortfrm& PersonListPanel::sortScreen()
 {
-    if (sortScreen_ == nullptr) sortScreen_ = new Tsortfrm(persons_, messages_, window());
+    if (sortScreen_ == nullptr) {
+        sortScreen_ = new Tsortfrm(persons_, messages_, window());
+        platform::keepOnScreenWhenShown(sortScreen_);
+    }
     return *sortScreen_;
 }
 

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 Celmora developers
 #include "records/ui/PersonSearchPanel.h"
 
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "platform/qt/GuardedConnect.h"
 #include "records/PersonTable.h"
@@ -54,8 +56,13 @@ PersonSearchPanel::PersonSearchPanel(PersonTable& persons, platform::Messages& m
     grid_->setTextElideMode(Qt::ElideNone);
     grid_->setWordWrap(false);
     grid_->horizontalHeader()->setMinimumSectionSize(8);  // the narrow columns are 23 px
+    // A heading is never cut, though: "太-ASC" needs more than its 35 px in a font of today.
+    const QFontMetrics headingFont(grid_->horizontalHeader()->font());
+    constexpr int headingPadding = 10;
     for (int c = 0; c < model_->columnCount(); ++c) {
-        grid_->setColumnWidth(c, model_->columns()[static_cast<std::size_t>(c)].width);
+        const QString heading = model_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+        grid_->setColumnWidth(c, std::max(model_->columns()[static_cast<std::size_t>(c)].width,
+                                          headingFont.horizontalAdvance(heading) + headingPadding));
     }
     layout->addWidget(grid_, 1);
 

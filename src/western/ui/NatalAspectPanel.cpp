@@ -24,10 +24,13 @@ namespace {
 constexpr int cellWidth = 32;
 constexpr int cellHeight = 24;
 
-QLabel* legend(const char* text, const char* style, const char* hint, QWidget* parent)
+QLabel* legend(const char* objectName, const char* text, const char* style, const char* hint, QWidget* parent)
 {
     auto* label = new QLabel(QString::fromUtf8(text), parent);
-    label->setStyleSheet(QString::fromUtf8(style));
+    label->setObjectName(objectName);
+    // Only the label itself: a hint is a label too and would take the colours, so it
+    // keeps the hint's default look.
+    label->setStyleSheet(QString("QLabel#%1 { %2 }").arg(objectName, QString::fromUtf8(style)));
     label->setToolTip(QString::fromUtf8(hint));
     label->setAlignment(Qt::AlignCenter);
     label->setMinimumWidth(110);
@@ -67,13 +70,14 @@ NatalAspectPanel::NatalAspectPanel(WesternModule& western, Taspectsetfrm& settin
     row->addWidget(grid_, 0, Qt::AlignTop);
 
     auto* side = new QVBoxLayout();
-    side->addWidget(legend("HARD ASPECT", "background-color: #FF00FF; color: #FFFFFF; padding: 3px;",
+    side->addWidget(legend("HardAspect", "HARD ASPECT", "background-color: #FF00FF; color: #FFFFFF; padding: 3px;",
                            "作用が強いアスペクト", this));
-    side->addWidget(legend("SOFT ASPECT",
+    side->addWidget(legend("SoftAspect", "SOFT ASPECT",
                            "background-color: #FFFFFF; color: #000000; padding: 3px; border: 1px solid #C0C0C0;",
                            "作用が弱いアスペクト", this));
-    auto* caption = new QLabel("アスペクトとは、惑星と惑星の角度のことです", this);
-    caption->setWordWrap(true);
+    // Broken where the sentence breaks, so no character is left alone on a line.
+    auto* caption = new QLabel("アスペクトとは、\n惑星と惑星の角度のことです", this);
+    caption->setObjectName("AspectCaption");
     side->addWidget(caption);
     AspectEnv = new QPushButton("アスペクトオーブ設定", this);
     AspectEnv->setObjectName("AspectEnv");

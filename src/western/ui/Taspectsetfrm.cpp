@@ -16,6 +16,7 @@
 #include "platform/Messages.h"
 #include "platform/Table.h"
 #include "platform/qt/GuardedConnect.h"
+#include "platform/qt/ScreenFit.h"
 #include "western/ASPDB1.h"
 #include "western/WesternModule.h"
 #include "western/ui/AspectDefinitionsModel.h"
@@ -79,7 +80,7 @@ Taspectsetfrm::Taspectsetfrm(WesternModule& western, QWidget* parent) : QWidget(
         memo->setPlainText(QString::fromStdString(openError_));
     }
     buildNavigator();
-    resize(640, 520);
+    platform::fitToScreen(this, QSize(640, 520));
 }
 
 Taspectsetfrm::~Taspectsetfrm() = default;
